@@ -1,0 +1,136 @@
+#include "desktop_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QUrl>
+
+#include <chrono>
+
+namespace {
+
+// The game's texts separate lines with a carriage return; Qt's labels want a line feed.
+QString displayText(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QMessageBox* makeBox(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    auto* box = new QMessageBox(icon, title, displayText(text), QMessageBox::NoButton,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    return box;
+}
+
+void showOk(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    QScopedPointer<QMessageBox> box(makeBox(icon, title, text));
+    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    box->exec();
+}
+
+} // namespace
+
+DesktopPlatform::DesktopPlatform()
+{
+    reseedRandom();
+}
+
+void DesktopPlatform::playOnce(const QString& path)
+{
+    sound.playOnce(path);
+}
+
+void DesktopPlatform::playLooped(const QString& path)
+{
+    sound.playLooped(path);
+}
+
+void DesktopPlatform::playAndWait(const QString& path)
+{
+    sound.playAndWait(path);
+}
+
+void DesktopPlatform::stopSound()
+{
+    sound.stop();
+}
+
+void DesktopPlatform::sleep(int ms)
+{
+    QThread::msleep(ulong(ms));
+}
+
+void DesktopPlatform::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void DesktopPlatform::errorBox(const QString& text)
+{
+    showOk(QMessageBox::Critical, QStringLiteral("Erro"), text);
+}
+
+void DesktopPlatform::messageBox(const QString& text)
+{
+    showOk(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text);
+}
+
+bool DesktopPlatform::confirm(const QString& text)
+{
+    QScopedPointer<QMessageBox> box(
+        makeBox(QMessageBox::Question, QStringLiteral("Confirmação"), text));
+    QPushButton* yes = box->addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    QPushButton* no = box->addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    box->setDefaultButton(yes);
+    box->setEscapeButton(no);
+    box->exec();
+    return box->clickedButton() == yes;
+}
+
+void DesktopPlatform::reportError(const QString& text)
+{
+    showOk(QMessageBox::Critical, QApplication::applicationDisplayName(), text);
+}
+
+int DesktopPlatform::showModal(QDialog& screen)
+{
+    return screen.exec();
+}
+
+void DesktopPlatform::openLink(const QString& link)
+{
+    if (!link.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromUserInput(link));
+}
+
+int DesktopPlatform::screenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().width() : 1280;
+}
+
+QString DesktopPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+int DesktopPlatform::random(int n)
+{
+    return n > 0 ? int(generator.bounded(quint32(n))) : 0;
+}
+
+void DesktopPlatform::reseedRandom()
+{
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    generator.seed(quint32(quint64(ticks) ^ (quint64(ticks) >> 32)));
+}

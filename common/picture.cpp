@@ -1,0 +1,57 @@
+#include "picture.h"
+
+#include "game_error.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+Picture::Picture(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void Picture::load(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        throw GameError(QStringLiteral("Não foi possível abrir a imagem \"%1\": %2.")
+                            .arg(path, reader.errorString()));
+    }
+    file = path;
+    setPixmap(QPixmap::fromImage(image));
+}
+
+void Picture::setPixmap(const QPixmap& pixmap)
+{
+    picture = pixmap;
+    update();
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture);
+}
+
+void Picture::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT pressed(event->button());
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void Picture::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A picture control: shows its picture stretched over the whole control, paints nothing else
+// (so what lies behind shows through), carries an integer tag and reports clicks.
+class Picture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Picture(QWidget* parent = nullptr);
+
+    // Loads a picture file; throws GameError when it cannot be read.
+    void load(const QString& path);
+    void setPixmap(const QPixmap& pixmap);
+    const QPixmap& pixmap() const { return picture; }
+    QString fileName() const { return file; }
+
+    int tag() const { return tagValue; }
+    void setTag(int value) { tagValue = value; }
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+    void pressed(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture;
+    QString file;
+    int tagValue = 0;
+};

@@ -1,0 +1,119 @@
+#include "recording_platform.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileInfo>
+
+RecordingPlatform::RecordingPlatform(const QString& folder)
+    : folder(folder)
+{
+    previous = setPlatform(this);
+}
+
+RecordingPlatform::~RecordingPlatform()
+{
+    setPlatform(previous);
+}
+
+void RecordingPlatform::recordSound(const char* kind, const QString& path)
+{
+    sounds << QLatin1String(kind) + QLatin1Char(' ') + QFileInfo(path).fileName().toLower();
+}
+
+void RecordingPlatform::playOnce(const QString& path)
+{
+    recordSound("once", path);
+}
+
+void RecordingPlatform::playLooped(const QString& path)
+{
+    recordSound("loop", path);
+}
+
+void RecordingPlatform::playAndWait(const QString& path)
+{
+    recordSound("wait", path);
+}
+
+void RecordingPlatform::stopSound()
+{
+    sounds << QStringLiteral("stop");
+}
+
+void RecordingPlatform::sleep(int ms)
+{
+    sleeps << ms;
+}
+
+void RecordingPlatform::processEvents()
+{
+    ++eventRuns;
+    if (runEvents && QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+void RecordingPlatform::errorBox(const QString& text)
+{
+    errorBoxes << text;
+}
+
+void RecordingPlatform::messageBox(const QString& text)
+{
+    messageBoxes << text;
+}
+
+bool RecordingPlatform::confirm(const QString& text)
+{
+    confirmations << text;
+    if (confirmAnswers.empty())
+        return true;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+void RecordingPlatform::reportError(const QString& text)
+{
+    errorReports << text;
+}
+
+int RecordingPlatform::showModal(QDialog& screen)
+{
+    modalShows << screen.objectName();
+    if (modalScripts.empty())
+        return screen.exec();
+    const auto script = std::move(modalScripts.front());
+    modalScripts.pop_front();
+    return script(screen);
+}
+
+void RecordingPlatform::openLink(const QString& link)
+{
+    links << link;
+}
+
+int RecordingPlatform::random(int n)
+{
+    if (n <= 0)
+        return 0;
+    if (!forcedRandom.empty()) {
+        const int value = forcedRandom.front();
+        forcedRandom.pop_front();
+        return value % n;
+    }
+    return std::uniform_int_distribution<int>(0, n - 1)(generator);
+}
+
+void RecordingPlatform::clearRecords()
+{
+    sounds.clear();
+    sleeps.clear();
+    errorBoxes.clear();
+    messageBoxes.clear();
+    confirmations.clear();
+    errorReports.clear();
+    modalShows.clear();
+    links.clear();
+    eventRuns = 0;
+    reseeds = 0;
+}

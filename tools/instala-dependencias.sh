@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing; run.sh and test.sh call it.
+# Usage: tools/instala-dependencias.sh [jogo|testes]
+set -euo pipefail
+
+pacotes=(cmake make g++ pkg-config qt6-base-dev libsdl2-mixer-dev fonts-dejavu-core)
+if [ "${1:-jogo}" = testes ]; then
+    pacotes+=(clang libclang-rt-14-dev xvfb xdotool imagemagick)
+fi
+
+faltam=()
+for p in "${pacotes[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltam+=("$p")
+done
+[ ${#faltam[@]} -eq 0 ] && exit 0
+
+echo "Instalando: ${faltam[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${faltam[@]}"
