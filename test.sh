@@ -22,6 +22,7 @@ ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-san --output-on-failure -j"$j
 
 fuzz_seconds=${DRIBOLEX_FUZZ_SECONDS:-30}
 for fuzzer in build-san/fuzz/fuzz_*; do
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name=$(basename "$fuzzer")
     corpus=build-san/fuzz/corpus-$name
     mkdir -p "$corpus"

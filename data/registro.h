@@ -26,7 +26,8 @@ template <int Capacidade> struct TextoCurto {
     void define(QByteArrayView valor)
     {
         const int n = std::min<int>(int(valor.size()), Capacidade);
-        std::memcpy(bytes, valor.data(), size_t(n));
+        if (n > 0)
+            std::memcpy(bytes, valor.data(), size_t(n));
         tamanho = quint8(n);
     }
     void defineTexto(const QString& texto) { define(toCp1252(texto)); }
