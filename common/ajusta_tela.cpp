@@ -36,10 +36,9 @@ void scaleScreen(QWidget& screen, int numerator, int denominator)
         if (child->isWindow())
             continue;
         const QRect g = child->geometry();
-        child->setGeometry(mulDiv(g.x(), numerator, denominator),
-                           mulDiv(g.y(), numerator, denominator),
-                           mulDiv(g.width(), numerator, denominator),
-                           mulDiv(g.height(), numerator, denominator));
+        child->setGeometry(
+            mulDiv(g.x(), numerator, denominator), mulDiv(g.y(), numerator, denominator),
+            mulDiv(g.width(), numerator, denominator), mulDiv(g.height(), numerator, denominator));
         scaleFont(*child, numerator, denominator);
     }
     scaleFont(screen, numerator, denominator);

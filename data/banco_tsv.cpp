@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kColunas = 8;
 const std::array<const char*, kColunas> kNomesColunas = {
-    "numero", "codigo", "usada", "pergunta", "resp_certa", "resp_errada1", "resp_errada2",
-    "complemento"};
+    "numero",     "codigo",       "usada",        "pergunta",
+    "resp_certa", "resp_errada1", "resp_errada2", "complemento"};
 
 QString escapa(const QString& texto)
 {
@@ -149,12 +149,14 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
             linha.chop(1);
     }
     if (linhas.isEmpty() || linhas.first() != QLatin1String(kCabecalhoTsv))
-        return {{}, QStringLiteral("linha 1: falta o cabeçalho \"%1\"")
-                        .arg(QString::fromLatin1(kCabecalhoTsv).replace('\t', "<TAB>"))};
+        return {{},
+                QStringLiteral("linha 1: falta o cabeçalho \"%1\"")
+                    .arg(QString::fromLatin1(kCabecalhoTsv).replace('\t', "<TAB>"))};
     if (linhas.size() - 1 > kCapacidadeBanco)
-        return {{}, QStringLiteral("são %1 perguntas; o jogo lê no máximo %2")
-                        .arg(linhas.size() - 1)
-                        .arg(kCapacidadeBanco)};
+        return {{},
+                QStringLiteral("são %1 perguntas; o jogo lê no máximo %2")
+                    .arg(linhas.size() - 1)
+                    .arg(kCapacidadeBanco)};
 
     QByteArray banco;
     banco.reserve((linhas.size() - 1) * qsizetype(sizeof(tQuestao)));
@@ -163,10 +165,11 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
         const int posicao = int(i);
         const QStringList campos = linhas[i].split(QLatin1Char('\t'));
         if (campos.size() != kColunas) {
-            return {{}, QStringLiteral("linha %1: %2 colunas; são esperadas %3")
-                            .arg(linha)
-                            .arg(campos.size())
-                            .arg(kColunas)};
+            return {{},
+                    QStringLiteral("linha %1: %2 colunas; são esperadas %3")
+                        .arg(linha)
+                        .arg(campos.size())
+                        .arg(kColunas)};
         }
         QStringList valores;
         for (int c = 0; c < kColunas; ++c) {
@@ -183,10 +186,11 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
             bool ok = false;
             codigo = toCp1252(valores[1], &ok);
             if (!ok || codigo.size() > 10 || !codigoValido(codigo)) {
-                return {{}, erroNaLinha(linha, 1,
-                                        QStringLiteral("código inválido: precisa de até 10 "
-                                                       "caracteres, com dígitos no 6º e no 7º "
-                                                       "caractere e no caractere que o 7º indica"))};
+                return {{},
+                        erroNaLinha(linha, 1,
+                                    QStringLiteral("código inválido: precisa de até 10 "
+                                                   "caracteres, com dígitos no 6º e no 7º "
+                                                   "caractere e no caractere que o 7º indica"))};
             }
         }
         q.Codigo.define(codigo);
@@ -230,12 +234,12 @@ Verificacao verificaBanco(QByteArrayView banco)
             ++v.sorteadas;
         const QString onde = QStringLiteral("registro %1: ").arg(k);
         if (q.Codigo.tamanho > 10 || !codigoValido(q.Codigo.valor()))
-            v.problemas << onde + QStringLiteral("código \"%1\" sem os três dígitos")
-                                      .arg(q.Codigo.texto());
+            v.problemas
+                << onde + QStringLiteral("código \"%1\" sem os três dígitos").arg(q.Codigo.texto());
         if (q.Numero != k)
-            v.problemas << onde + QStringLiteral("Numero é %1, deveria ser %2")
-                                      .arg(qint32(q.Numero))
-                                      .arg(k);
+            v.problemas
+                << onde +
+                       QStringLiteral("Numero é %1, deveria ser %2").arg(qint32(q.Numero)).arg(k);
         const struct {
             const char* nome;
             int tamanho;

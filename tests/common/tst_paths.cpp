@@ -37,17 +37,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("capitals in the text") << "\\sons\\Estadio2.wav" << "sons/estadio2.wav";
-        QTest::newRow("same file in lower case") << "\\sons\\estadio2.wav" << "sons/estadio2.wav";
-        QTest::newRow("capitals on disk") << "\\sons\\saida.wav" << "sons/Saida.wav";
+        QTest::newRow("capitals in the text") << "\\sons\\Estadio2.wav"
+                                              << "sons/estadio2.wav";
+        QTest::newRow("same file in lower case") << "\\sons\\estadio2.wav"
+                                                 << "sons/estadio2.wav";
+        QTest::newRow("capitals on disk") << "\\sons\\saida.wav"
+                                          << "sons/Saida.wav";
         QTest::newRow("folder in other case") << "pastaimg\\legendasimg.dat"
                                               << "PastaImg/LegendasImg.Dat";
-        QTest::newRow("dot folder") << ".\\PastaImg\\LegendasImg.Dat" << "PastaImg/LegendasImg.Dat";
-        QTest::newRow("doubled separators") << "\\\\sons\\\\apito.wav" << "sons/apito.wav";
-        QTest::newRow("forward slashes") << "sons/SAIDA.WAV" << "sons/Saida.wav";
-        QTest::newRow("missing file keeps its name") << "\\sons\\Tempo.wav" << "sons/Tempo.wav";
-        QTest::newRow("missing folder keeps the rest") << "\\Nada\\Quest1.Dat" << "Nada/Quest1.Dat";
-        QTest::newRow("plain name") << "quest1.dat" << "Quest1.Dat";
+        QTest::newRow("dot folder") << ".\\PastaImg\\LegendasImg.Dat"
+                                    << "PastaImg/LegendasImg.Dat";
+        QTest::newRow("doubled separators") << "\\\\sons\\\\apito.wav"
+                                            << "sons/apito.wav";
+        QTest::newRow("forward slashes") << "sons/SAIDA.WAV"
+                                         << "sons/Saida.wav";
+        QTest::newRow("missing file keeps its name") << "\\sons\\Tempo.wav"
+                                                     << "sons/Tempo.wav";
+        QTest::newRow("missing folder keeps the rest") << "\\Nada\\Quest1.Dat"
+                                                       << "Nada/Quest1.Dat";
+        QTest::newRow("plain name") << "quest1.dat"
+                                    << "Quest1.Dat";
     }
 
     void resolve()

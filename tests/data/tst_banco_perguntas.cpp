@@ -63,8 +63,8 @@ private Q_SLOTS:
     {
         const QByteArray tsv =
             kHeader + line("", "0", "Quem venceu a final? É \"fácil\": ação, pênalti, 100%") +
-            line("AB5CD13", "1", "Texto com \\\\ barra, \\t tabulação,\\n linha e \\r retorno",
-                 "", "Ç", "€ e ñ", "") +
+            line("AB5CD13", "1", "Texto com \\\\ barra, \\t tabulação,\\n linha e \\r retorno", "",
+                 "Ç", "€ e ñ", "") +
             line("", "0", "Última");
         writeAll(path("in.tsv"), tsv);
         const Run imported = run({QStringLiteral("importar"), path("in.tsv"), path("b.dat")});
@@ -103,15 +103,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
 
         QTest::newRow("no header") << line("", "0", "Sem cabeçalho") << "linha 1";
-        QTest::newRow("column count") << kHeader + "1\t\t0\tSó\tquatro\n" << "linha 2: 5 colunas";
+        QTest::newRow("column count") << kHeader + "1\t\t0\tSó\tquatro\n"
+                                      << "linha 2: 5 colunas";
         QTest::newRow("question too long")
             << kHeader + line("", "0", "Ok") + line("", "0", QByteArray(151, 'p'))
             << "linha 3, coluna pergunta: tem 151 caracteres";
         QTest::newRow("accented question too long")
             << kHeader + line("", "0", QString(151, QChar(0xe9)).toUtf8())
             << "linha 2, coluna pergunta";
-        QTest::newRow("option too long") << kHeader + line("", "0", "Ok", QByteArray(101, 'c'))
-                                         << "linha 2, coluna resp_certa";
+        QTest::newRow("option too long")
+            << kHeader + line("", "0", "Ok", QByteArray(101, 'c')) << "linha 2, coluna resp_certa";
         QTest::newRow("complement too long")
             << kHeader + line("", "0", "Ok", "a", "b", "c", QByteArray(101, 'x'))
             << "linha 2, coluna complemento";
@@ -119,11 +120,11 @@ private Q_SLOTS:
             << kHeader + line("", "0", "Bola \xe2\x9a\xbd") << "linha 2, coluna pergunta";
         QTest::newRow("bad code") << kHeader + line("ABCDEFG", "0", "Ok")
                                   << "linha 2, coluna codigo";
-        QTest::newRow("code too long") << kHeader + line("AB5CD13XXXX", "0", "Ok")
-                                       << "linha 2, coluna codigo";
+        QTest::newRow("code too long")
+            << kHeader + line("AB5CD13XXXX", "0", "Ok") << "linha 2, coluna codigo";
         QTest::newRow("drawn flag") << kHeader + line("", "2", "Ok") << "linha 2, coluna usada";
-        QTest::newRow("bad escape") << kHeader + line("", "0", "Barra \\x")
-                                    << "linha 2, coluna pergunta";
+        QTest::newRow("bad escape")
+            << kHeader + line("", "0", "Barra \\x") << "linha 2, coluna pergunta";
         QTest::newRow("not UTF-8") << kHeader + line("", "0", "Ol\xe1") << "UTF-8";
     }
 
@@ -167,8 +168,8 @@ private Q_SLOTS:
 
     void checkListsEveryRecordOutsideTheFormat()
     {
-        writeAll(path("ok.tsv"), kHeader + line("", "0", "Uma") + line("", "0", "Duas") +
-                                     line("", "0", "Três"));
+        writeAll(path("ok.tsv"),
+                 kHeader + line("", "0", "Uma") + line("", "0", "Duas") + line("", "0", "Três"));
         QCOMPARE(run({QStringLiteral("importar"), path("ok.tsv"), path("bad.dat")}).code, 0);
         QByteArray bank = readAll(path("bad.dat"));
         tQuestao q;

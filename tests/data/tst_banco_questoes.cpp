@@ -35,11 +35,11 @@ QByteArray bankOf(int count)
 {
     QByteArray bytes;
     for (int k = 1; k <= count; ++k) {
-        const tQuestao q = record(k, "AB5CD13",
-                                  {QStringLiteral("Pergunta %1, é?").arg(k), QStringLiteral("Sim"),
-                                   QStringLiteral("Não"), QStringLiteral("Talvez"),
-                                   QStringLiteral("Porque sim.")},
-                                  k % 3 == 0 ? 1 : 0);
+        const tQuestao q =
+            record(k, "AB5CD13",
+                   {QStringLiteral("Pergunta %1, é?").arg(k), QStringLiteral("Sim"),
+                    QStringLiteral("Não"), QStringLiteral("Talvez"), QStringLiteral("Porque sim.")},
+                   k % 3 == 0 ? 1 : 0);
         bytes += bytesDe(q);
     }
     return bytes;
@@ -80,41 +80,39 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("expected");
 
         // "AB5CD13": digit 6 odd (plus), character 7 names character 3, a 5.
-        QTest::newRow("marker is the empty text") << QByteArray(kMarcadorVazio)
-                                                  << QByteArray("AB5CD13") << QByteArray();
+        QTest::newRow("marker is the empty text")
+            << QByteArray(kMarcadorVazio) << QByteArray("AB5CD13") << QByteArray();
         QTest::newRow("marker inside longer text is text")
             << QByteArray("x&#&#&#&#&#%$%$%$%$%$") << QByteArray("AB0CD13")
             << QByteArray("&x&#&#&#&#%#%$%$%$%$$");
-        QTest::newRow("two characters swapped and shifted") << QByteArray("ab")
-                                                            << QByteArray("AB5CD13")
-                                                            << QByteArray("gf");
-        QTest::newRow("odd length keeps the last one") << QByteArray("abc")
-                                                       << QByteArray("AB5CD13")
-                                                       << QByteArray("gfc");
-        QTest::newRow("even digit 6 shifts down") << QByteArray("gf") << QByteArray("AB5CD23")
-                                                  << QByteArray("ab");
-        QTest::newRow("zero counts as even") << QByteArray("dd") << QByteArray("AB3CD03")
-                                             << QByteArray("aa");
-        QTest::newRow("k = 0 only swaps") << QByteArray("abcd") << QByteArray("AB0CD13")
-                                          << QByteArray("badc");
-        QTest::newRow("character 7 may name itself") << QByteArray("aa") << QByteArray("ABCDE17")
-                                                     << QByteArray("hh");
-        QTest::newRow("255 + 1 wraps to 0") << QByteArray("\x00\xff", 2) << QByteArray("ZZ1ZZ13")
-                                            << QByteArray("\x00\x01", 2);
-        QTest::newRow("0 - 1 wraps to 255") << QByteArray("\x05\x00", 2) << QByteArray("ZZ1ZZ23")
-                                            << QByteArray("\xff\x04", 2);
-        QTest::newRow("one character stays") << QByteArray("a") << QByteArray("AB5CD13")
-                                             << QByteArray("a");
-        QTest::newRow("code too short") << QByteArray("ab") << QByteArray("AB5CD1")
-                                        << QByteArray("ab");
-        QTest::newRow("digit 6 missing") << QByteArray("ab") << QByteArray("AB5CDX3")
-                                         << QByteArray("ab");
-        QTest::newRow("character 7 is 0") << QByteArray("ab") << QByteArray("AB5CD10")
-                                          << QByteArray("ab");
-        QTest::newRow("character 7 past the end") << QByteArray("ab") << QByteArray("AB5CD19")
-                                                  << QByteArray("ab");
-        QTest::newRow("named character not a digit") << QByteArray("ab") << QByteArray("ABXCD13")
-                                                     << QByteArray("ab");
+        QTest::newRow("two characters swapped and shifted")
+            << QByteArray("ab") << QByteArray("AB5CD13") << QByteArray("gf");
+        QTest::newRow("odd length keeps the last one")
+            << QByteArray("abc") << QByteArray("AB5CD13") << QByteArray("gfc");
+        QTest::newRow("even digit 6 shifts down")
+            << QByteArray("gf") << QByteArray("AB5CD23") << QByteArray("ab");
+        QTest::newRow("zero counts as even")
+            << QByteArray("dd") << QByteArray("AB3CD03") << QByteArray("aa");
+        QTest::newRow("k = 0 only swaps")
+            << QByteArray("abcd") << QByteArray("AB0CD13") << QByteArray("badc");
+        QTest::newRow("character 7 may name itself")
+            << QByteArray("aa") << QByteArray("ABCDE17") << QByteArray("hh");
+        QTest::newRow("255 + 1 wraps to 0")
+            << QByteArray("\x00\xff", 2) << QByteArray("ZZ1ZZ13") << QByteArray("\x00\x01", 2);
+        QTest::newRow("0 - 1 wraps to 255")
+            << QByteArray("\x05\x00", 2) << QByteArray("ZZ1ZZ23") << QByteArray("\xff\x04", 2);
+        QTest::newRow("one character stays")
+            << QByteArray("a") << QByteArray("AB5CD13") << QByteArray("a");
+        QTest::newRow("code too short")
+            << QByteArray("ab") << QByteArray("AB5CD1") << QByteArray("ab");
+        QTest::newRow("digit 6 missing")
+            << QByteArray("ab") << QByteArray("AB5CDX3") << QByteArray("ab");
+        QTest::newRow("character 7 is 0")
+            << QByteArray("ab") << QByteArray("AB5CD10") << QByteArray("ab");
+        QTest::newRow("character 7 past the end")
+            << QByteArray("ab") << QByteArray("AB5CD19") << QByteArray("ab");
+        QTest::newRow("named character not a digit")
+            << QByteArray("ab") << QByteArray("ABXCD13") << QByteArray("ab");
     }
 
     void restauraTexto()
@@ -224,9 +222,9 @@ private Q_SLOTS:
         // The folder disappears under the game: nothing can be written there any more.
         QVERIFY(folder.remove());
         GravaQuestoes();
-        QCOMPARE(recorder.errorBoxes,
-                 QStringList{QStringLiteral("Problemas para abrir o arquivo \rNomeArqQuest: ") +
-                             path});
+        QCOMPARE(
+            recorder.errorBoxes,
+            QStringList{QStringLiteral("Problemas para abrir o arquivo \rNomeArqQuest: ") + path});
     }
 
     void nameIsMatchedWithoutRegardToCase()

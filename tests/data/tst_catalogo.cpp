@@ -64,8 +64,8 @@ private Q_SLOTS:
         QImage image(4, 4, QImage::Format_RGB32);
         for (int n = 1; n <= 139; ++n) {
             image.fill(QColor(n, 0, 0));
-            QVERIFY(image.save(dir.filePath(QStringLiteral("PastaImg/imagem%1.bmp")
-                                                .arg(n, 5, 10, QLatin1Char('0')))));
+            QVERIFY(image.save(dir.filePath(
+                QStringLiteral("PastaImg/imagem%1.bmp").arg(n, 5, 10, QLatin1Char('0')))));
         }
     }
 

@@ -33,9 +33,9 @@ private Q_SLOTS:
             const tQuestao& q = Questoes[k];
             QCOMPARE(qint32(q.Numero), k);
             QVERIFY(codigoValido(q.Codigo.valor()));
-            for (const QString& text : {q.Pergunta.texto(), q.RespCerta.texto(),
-                                        q.RespErrada1.texto(), q.RespErrada2.texto(),
-                                        q.Complemento.texto()})
+            for (const QString& text :
+                 {q.Pergunta.texto(), q.RespCerta.texto(), q.RespErrada1.texto(),
+                  q.RespErrada2.texto(), q.Complemento.texto()})
                 QVERIFY2(!text.trimmed().isEmpty(), qPrintable(QString::number(k)));
         }
     }

@@ -35,18 +35,19 @@ bool le(const QString& caminho, QByteArray* dados)
 {
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly)) {
-        escreveErro(QStringLiteral("Não foi possível abrir %1: %2.")
-                        .arg(caminho, arquivo.errorString()));
+        escreveErro(
+            QStringLiteral("Não foi possível abrir %1: %2.").arg(caminho, arquivo.errorString()));
         return false;
     }
     if (arquivo.size() > kTamanhoMaximo) {
-        escreveErro(QStringLiteral("%1 é grande demais (%2 bytes).").arg(caminho).arg(arquivo.size()));
+        escreveErro(
+            QStringLiteral("%1 é grande demais (%2 bytes).").arg(caminho).arg(arquivo.size()));
         return false;
     }
     *dados = arquivo.readAll();
     if (arquivo.error() != QFileDevice::NoError) {
-        escreveErro(QStringLiteral("Não foi possível ler %1: %2.")
-                        .arg(caminho, arquivo.errorString()));
+        escreveErro(
+            QStringLiteral("Não foi possível ler %1: %2.").arg(caminho, arquivo.errorString()));
         return false;
     }
     return true;
@@ -56,8 +57,7 @@ bool grava(const QString& caminho, const QByteArray& dados)
 {
     QString erro;
     const bool ok = gravaAtomico(
-        caminho, [&dados](QIODevice& saida) { return saida.write(dados) == dados.size(); },
-        &erro);
+        caminho, [&dados](QIODevice& saida) { return saida.write(dados) == dados.size(); }, &erro);
     if (!ok)
         escreveErro(QStringLiteral("Não foi possível gravar %1: %2.").arg(caminho, erro));
     return ok;
@@ -104,9 +104,8 @@ int verificar(const QString& banco)
     if (!le(banco, &dados))
         return ErroDeUso;
     const Verificacao v = verificaBanco(dados);
-    QString relatorio = QStringLiteral("%1 perguntas, %2 já sorteadas.\n")
-                            .arg(v.registros)
-                            .arg(v.sorteadas);
+    QString relatorio =
+        QStringLiteral("%1 perguntas, %2 já sorteadas.\n").arg(v.registros).arg(v.sorteadas);
     for (const QString& problema : v.problemas)
         relatorio += problema + QLatin1Char('\n');
     if (v.problemas.isEmpty())
