@@ -1,7 +1,7 @@
 #include "desktop_platform.h"
 #include "game_application.h"
-
-#include <QLabel>
+#include "tf_jogo.h"
+#include "tf_prin.h"
 
 int main(int argc, char** argv)
 {
@@ -11,9 +11,11 @@ int main(int argc, char** argv)
     DesktopPlatform desktop;
     setPlatform(&desktop);
 
-    QLabel janela(QStringLiteral("Dribolex 2018 — Qatar 2022"));
-    janela.setAlignment(Qt::AlignCenter);
-    janela.resize(608, 569);
-    janela.show();
-    return app.exec();
+    fPrin = new TfPrin;
+    fJogo = new TfJogo;
+    fJogo->NomeJogador = QStringLiteral("Torcedor");
+    platform().showModal(*fJogo);
+    delete fJogo;
+    delete fPrin;
+    return 0;
 }

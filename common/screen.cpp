@@ -1,54 +1,98 @@
 #include "screen.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
-#include <QWindow>
+#include <QTimer>
 
-namespace {
+// The program's windows in the order they were shown: the last one is the active window.
+class ActiveWindows : public QObject {
+public:
+    static ActiveWindows& instance()
+    {
+        static ActiveWindows* windows = [] {
+            auto* w = new ActiveWindows;
+            qApp->installEventFilter(w);
+            return w;
+        }();
+        return *windows;
+    }
 
-// The program's last two focus windows, so that coming back from another program (the same
-// window again) can be told apart from coming back from another window of the program.
-QPointer<QWindow> currentFocus;
-QPointer<QWindow> previousFocus;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget || !widget->isWindow())
+            return false;
+        const Qt::WindowType type = widget->windowType();
+        if (type != Qt::Window && type != Qt::Dialog)
+            return false;
+        if (event->type() == QEvent::Show)
+            shown(widget);
+        else
+            hidden(widget);
+        return false;
+    }
 
-void trackFocus()
-{
-    static const bool connected = [] {
-        QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, [](QWindow* window) {
-            if (!window || window == currentFocus)
-                return;
-            previousFocus = currentFocus;
-            currentFocus = window;
+private:
+    void shown(QWidget* window)
+    {
+        stack.removeAll(nullptr);
+        if (stack.contains(window))
+            return;
+        if (!stack.isEmpty())
+            leave(stack.last());
+        stack.append(window);
+        activateLater(window);
+    }
+
+    void hidden(QWidget* window)
+    {
+        stack.removeAll(nullptr);
+        const bool wasTop = !stack.isEmpty() && stack.last() == window;
+        stack.removeAll(window);
+        leave(window);
+        if (wasTop && !stack.isEmpty())
+            activateLater(stack.last());
+    }
+
+    static void leave(QWidget* window)
+    {
+        if (auto* screen = qobject_cast<Screen*>(window); screen && screen->active)
+            screen->deactivate();
+    }
+
+    // The focus step runs once the window is up and its modal loop, if any, is running.
+    void activateLater(QWidget* window)
+    {
+        auto* screen = qobject_cast<Screen*>(window);
+        if (!screen)
+            return;
+        QTimer::singleShot(0, screen, [this, screen] {
+            if (!stack.isEmpty() && stack.last() == screen && !screen->active &&
+                screen->isVisible())
+                screen->activate();
         });
-        return true;
-    }();
-    Q_UNUSED(connected);
-}
+    }
 
-} // namespace
+    QList<QPointer<QWidget>> stack;
+};
 
 Screen::Screen(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    trackFocus();
+    ActiveWindows::instance();
 }
 
-void Screen::changeEvent(QEvent* event)
+void Screen::activate()
 {
-    QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (isActiveWindow()) {
-        const bool backFromOutside = active && previousFocus == windowHandle();
-        if (!backFromOutside) {
-            active = true;
-            FormActivate();
-        }
-    } else if (active && QGuiApplication::focusWindow()) {
-        deactivate();
-    }
+    active = true;
+    raise();
+    activateWindow();
+    FormActivate();
 }
 
 void Screen::deactivate()
@@ -68,13 +112,6 @@ void Screen::showEvent(QShowEvent* event)
         }
     }
     QDialog::showEvent(event);
-}
-
-void Screen::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (active)
-        deactivate();
 }
 
 void Screen::keyPressEvent(QKeyEvent* event)

@@ -2,10 +2,11 @@
 
 #include <QDialog>
 
-// A screen of the game: a borderless window shown centred, with a focus step that runs each
-// time it becomes the program's active window after another window of the program (not when
-// the player merely comes back from another program), and a step that runs when it stops
-// being the active window or closes.
+// A screen of the game: a borderless window shown centred. Its focus step runs each time it
+// becomes the program's active window (when it is shown, and when a window of the program shown
+// over it closes), and its leaving step each time another window of the program covers it or it
+// closes. Which window is active is decided by the program itself, in the order windows are
+// shown and hidden, so it does not depend on a window manager.
 class Screen : public QDialog {
     Q_OBJECT
 
@@ -15,14 +16,17 @@ public:
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
 
+    // True between the focus step and the leaving step.
+    bool isActiveScreen() const { return active; }
+
 protected:
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     // A screen is not closed by Escape or Enter unless it says so itself.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class ActiveWindows;
+    void activate();
     void deactivate();
 
     bool centred = false;

@@ -1,0 +1,392 @@
+#include "banco_questoes.h"
+#include "estado_partida.h"
+#include "game_folder.h"
+#include "recording_platform.h"
+#include "sons.h"
+#include "tf_jogo.h"
+#include "tf_prin.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+int visible(const auto& pictures)
+{
+    int n = 0;
+    for (const Picture* p : pictures)
+        n += !p->isHidden();
+    return n;
+}
+
+const QStringList kCheers = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
+                             "Gooooooolll, do ", "Goleada ",     "Goooooolll "};
+
+} // namespace
+
+class TstJogo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameFolder> folder;
+    std::unique_ptr<RecordingPlatform> recorder;
+
+    void startMatch(const QString& name = QStringLiteral("Ana"))
+    {
+        fJogo = new TfJogo;
+        fJogo->NomeJogador = name;
+        fJogo->FormActivate();
+    }
+
+    int wrongPosition() const
+    {
+        for (int p = 1; p <= 3; ++p) {
+            if (p != OpcaoCerta && p != OpcaoEliminada)
+                return p;
+        }
+        return 0;
+    }
+
+    void answer(bool right)
+    {
+        const int position = right ? OpcaoCerta : wrongPosition();
+        fJogo->lbOp1Click(fJogo->rotuloLetra(position));
+        fJogo->imSimClick();
+    }
+
+    static void runAnimation()
+    {
+        for (int tick = 0; tick < 25; ++tick)
+            fJogo->tmBolasTimer();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<GameFolder>();
+        recorder = std::make_unique<RecordingPlatform>(folder->path());
+        recorder->runEvents = false;
+        SomLigado = false;
+        fPrin = new TfPrin;
+    }
+
+    void cleanup()
+    {
+        delete fJogo;
+        delete fPrin;
+        fPrin = nullptr;
+        recorder.reset();
+        folder.reset();
+    }
+
+    void wholeMatch_data()
+    {
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<int>("stickers");
+        QTest::addColumn<QString>("bonus");
+
+        const QString noGoals =
+            QStringLiteral(" Você ganhou uma figurinha bônus por não ter tomado nenhum gol.");
+        const QString noAid =
+            QStringLiteral(" Você ganhou uma figurinha bônus por não ter usado ajuda.");
+        QTest::newRow("4 x 0, sound on") << "RRRR" << true << 5 << noGoals + noAid;
+        QTest::newRow("3 x 1, sound off") << "RWRR" << false << 4 << noAid;
+        QTest::newRow("2 x 2, sound on") << "WRWR" << true << 1 << QString();
+        QTest::newRow("0 x 4, sound off") << "WWWW" << false << 0 << QString();
+    }
+
+    void wholeMatch()
+    {
+        QFETCH(QString, answers);
+        QFETCH(bool, sound);
+        QFETCH(int, stickers);
+        QFETCH(QString, bonus);
+        SomLigado = sound;
+        TamPacotinho = 99;
+        startMatch();
+        QCOMPARE(fJogo->lbJogador->text(), QStringLiteral("Jogador: Ana"));
+        QCOMPARE(fJogo->lbJogador->x(), fJogo->imBolaPt[0]->x());
+        QVERIFY(fJogo->Imagem->tag() >= 1);
+
+        QList<int> shown;
+        int pro = 0;
+        int contra = 0;
+        for (int q = 0; q < 4; ++q) {
+            QCOMPARE(fJogo->lbNumQuestao->text(), QString::number(q + 1));
+            shown << QuestaoAtual;
+            QCOMPARE(fJogo->lbPergunta->text(), QStringLiteral("Pergunta %1?").arg(QuestaoAtual));
+            recorder->sounds.clear();
+            const bool right = answers[q] == QLatin1Char('R');
+            answer(right);
+            right ? ++pro : ++contra;
+
+            QCOMPARE(fPrin->GolsPro, pro);
+            QCOMPARE(fPrin->GolsContra, contra);
+            QCOMPARE(visible(fJogo->imBolaPt), pro);
+            QCOMPARE(visible(fJogo->imBolaPerd), contra);
+            if (right) {
+                const QString cheer = fJogo->lbJogador->text();
+                QVERIFY2(cheer == QStringLiteral("Parabéns Ana") ||
+                             cheer == kCheers[pro - 1] + "Ana",
+                         qPrintable(cheer));
+                QCOMPARE(fJogo->lbJogador->x(), fJogo->imBolaPt[size_t(pro)]->x());
+            }
+            const QStringList cues = right ? QStringList{"once acerto.wav"}
+                                           : QStringList{"once errada1.wav", "once errada2.wav"};
+            if (sound) {
+                QCOMPARE(recorder->sounds.size(), 1);
+                QVERIFY(cues.contains(recorder->sounds.first()));
+            } else {
+                QVERIFY(recorder->sounds.isEmpty());
+            }
+            QVERIFY(!fJogo->dbtComplemento->isHidden());
+            QCOMPARE(fJogo->dbtComplemento->text(),
+                     QStringLiteral("Complemento %1.").arg(QuestaoAtual));
+            QVERIFY(fJogo->tmBolas.isActive());
+            if (q == 3) {
+                QCOMPARE(fJogo->lbBonus->text(), bonus);
+                QVERIFY(!fJogo->lbBonus->isHidden());
+            }
+            runAnimation();
+            QVERIFY(fJogo->dbtComplemento->isHidden());
+        }
+        QCOMPARE(int(TamPacotinho), stickers);
+        QCOMPARE(fPrin->GolsPro, 0);
+        QCOMPARE(fPrin->GolsContra, 0);
+        QVERIFY(fJogo->lbBonus->isHidden());
+        QCOMPARE(NumQuestao, 1);
+        QCOMPARE(QSet<int>(shown.begin(), shown.end()).size(), 4);
+
+        delete fJogo;
+        CarregaQuestoes();
+        for (int k : shown)
+            QCOMPARE(Questoes[k].Usada, quint8(1));
+    }
+
+    void markerBlinksWhiteBlueYellowGreen()
+    {
+        startMatch();
+        answer(true);
+        QuadroAnim = 0;
+        const int right = OpcaoCerta;
+        const int ordinal = NumQuestao;
+        const auto& markers = fJogo->marcadores[size_t(right - 1)];
+        for (int tick = 1; tick < 25; ++tick) {
+            fJogo->tmBolasTimer();
+            for (int f = 0; f < 4; ++f) {
+                const bool expected = tick >= 2 && f == (tick - 2) % 4;
+                QCOMPARE(!markers[size_t(f)]->isHidden(), expected);
+            }
+            for (int other = 1; other <= 3; ++other) {
+                if (other != right)
+                    QCOMPARE(visible(fJogo->marcadores[size_t(other - 1)]), 0);
+            }
+            QVERIFY(!fJogo->p1->isEnabled());
+        }
+        fJogo->tmBolasTimer();
+        QCOMPARE(visible(markers), 0);
+        QVERIFY(!fJogo->tmBolas.isActive());
+        QVERIFY(fJogo->p1->isEnabled() && fJogo->p2->isEnabled() && fJogo->p3->isEnabled());
+        QCOMPARE(fJogo->painel(right)->bevelOuter(), Panel::Bevel::Lowered);
+        QCOMPARE(NumQuestao, ordinal + 1);
+        QCOMPARE(fJogo->lbNumQuestao->text(), QString::number(ordinal + 1));
+        QCOMPARE(OpcaoEscolhida, 0);
+    }
+
+    void drawNeverRepeatsAndPlacesTheRightOptionEverywhere()
+    {
+        folder->writeBank(700);
+        fJogo = new TfJogo;
+        QSet<int> drawn;
+        int rightAt[4] = {};
+        int firstWrongAt[4] = {};
+        for (int i = 0; i < 600; ++i) {
+            QVERIFY(fJogo->SorteiaQuestao());
+            QVERIFY(!drawn.contains(QuestaoAtual));
+            drawn.insert(QuestaoAtual);
+            OpcaoCerta = fJogo->MostraOpcoes();
+            ++rightAt[OpcaoCerta];
+            QCOMPARE(fJogo->rotuloTexto(OpcaoCerta)->text(),
+                     QStringLiteral("Certa %1").arg(QuestaoAtual));
+            for (int p = 1; p <= 3; ++p) {
+                if (fJogo->rotuloTexto(p)->text() == QStringLiteral("Errada1 %1").arg(QuestaoAtual))
+                    ++firstWrongAt[p];
+            }
+            QCOMPARE(Questoes[QuestaoAtual].Usada, quint8(1));
+            QCOMPARE(QuestoesArquivo[QuestaoAtual].Usada, quint8(1));
+        }
+        for (int p = 1; p <= 3; ++p) {
+            QVERIFY2(rightAt[p] > 150 && rightAt[p] < 250, qPrintable(QString::number(rightAt[p])));
+            QVERIFY(firstWrongAt[p] > 150);
+        }
+    }
+
+    void lastUndrawnQuestionIsTaken()
+    {
+        QList<bool> drawn(9, true);
+        drawn[6] = false;
+        folder->writeBank(9, drawn);
+        startMatch();
+        QCOMPARE(QuestaoAtual, 7);
+        QVERIFY(recorder->messageBoxes.isEmpty());
+    }
+
+    void exhaustedBankStartsOver()
+    {
+        folder->writeBank(5, QList<bool>(5, true));
+        startMatch();
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral("Todas as perguntas do banco já foram sorteadas. Elas "
+                                            "vão começar de novo.")});
+        QVERIFY(QuestaoAtual >= 1 && QuestaoAtual <= 5);
+        for (int k = 1; k <= 5; ++k)
+            QCOMPARE(QuestoesArquivo[k].Usada, quint8(k == QuestaoAtual ? 1 : 0));
+    }
+
+    void emptyBankClosesTheScreenWithoutResult()
+    {
+        folder->writeBank(0);
+        TamPacotinho = 7;
+        fJogo = new TfJogo;
+        bool stillOpen = false;
+        QTimer::singleShot(3000, fJogo, [&stillOpen] {
+            stillOpen = true;
+            fJogo->close();
+        });
+        platform().showModal(*fJogo);
+        QVERIFY(!stillOpen);
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral(
+                     "O banco de perguntas está vazio: não há perguntas para jogar.")});
+        QCOMPARE(TamPacotinho, quint8(7));
+    }
+
+    void optionLooks()
+    {
+        startMatch();
+        const QColor lime(0, 255, 0), navy(0, 0, 128), grey(128, 128, 128);
+        fJogo->lbOp1Click(fJogo->lbOp2);
+        QCOMPARE(fJogo->p2->color(), navy);
+        QCOMPARE(fJogo->lbOp2->fontColor(), QColor(Qt::white));
+        QCOMPARE(fJogo->lbOpB->fontColor(), QColor(Qt::white));
+        QCOMPARE(fJogo->p1->color(), lime);
+        QCOMPARE(fJogo->lbOp1->fontColor(), navy);
+        QCOMPARE(fJogo->p3->color(), lime);
+        QVERIFY(!fJogo->imSim->isHidden() && !fJogo->imNao->isHidden());
+        QVERIFY(!fJogo->p1->isEnabled());
+
+        fJogo->imNaoClick();
+        QCOMPARE(fJogo->p2->color(), lime);
+        QCOMPARE(fJogo->lbOp2->fontColor(), navy);
+        QCOMPARE(OpcaoEscolhida, 0);
+        QVERIFY(fJogo->p1->isEnabled());
+        QVERIFY(fJogo->imSim->isHidden());
+
+        fJogo->EliminaOpcao(3);
+        QCOMPARE(fJogo->p3->color(), QColor(166, 202, 240));
+        QVERIFY(fJogo->lbOp3->font().strikeOut());
+        fJogo->lbOp1Click(fJogo->lbOpC);
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral("Não escolha a opção que já foi eliminada")});
+        QCOMPARE(OpcaoEscolhida, 0);
+        QVERIFY(fJogo->imSim->isHidden());
+        fJogo->lbOp1Click(fJogo->lbOp1);
+        QCOMPARE(fJogo->p1->color(), navy);
+        QCOMPARE(fJogo->lbOp3->fontColor(), grey);
+        QCOMPARE(fJogo->lbOpC->fontColor(), grey);
+    }
+
+    void goalBalls()
+    {
+        startMatch();
+        recorder->sleeps.clear();
+        fJogo->MostraBolasPt(2);
+        QCOMPARE(recorder->sleeps, QList<int>(12, 100));
+        QCOMPARE(visible(fJogo->imBolaPt), 2);
+        QCOMPARE(fJogo->imBolaPt[0]->size(), fJogo->imBolaPt[5]->size());
+        QCOMPARE(fJogo->lbJogador->x(), fJogo->imBolaPt[2]->x());
+        fJogo->MostraBolasPt(6);
+        const Picture* last = fJogo->imBolaPt[5];
+        QCOMPARE(fJogo->lbJogador->x(), last->x() + last->width() + 5);
+        const QString caption = fJogo->lbJogador->text();
+        fJogo->MostraBolasPt(7);
+        QCOMPARE(visible(fJogo->imBolaPt), 0);
+        QCOMPARE(fJogo->lbJogador->text(), caption);
+
+        fJogo->MostraBolasPerd(8);
+        QCOMPARE(visible(fJogo->imBolaPerd), 8);
+        fJogo->MostraBolasPerd(9);
+        QCOMPARE(visible(fJogo->imBolaPerd), 0);
+    }
+
+    void soundSwitch()
+    {
+        SomLigado = true;
+        startMatch();
+        QCOMPARE(recorder->sounds, QStringList{"loop estadio2.wav"});
+        QVERIFY(!fJogo->imComSom->isHidden() && fJogo->imSemSom->isHidden());
+        fJogo->imComSomClick();
+        QVERIFY(!SomLigado);
+        QVERIFY(fJogo->imComSom->isHidden() && !fJogo->imSemSom->isHidden());
+        fJogo->imSemSomClick();
+        QVERIFY(SomLigado);
+        QCOMPARE(recorder->sounds, (QStringList{"loop estadio2.wav", "stop", "loop estadio2.wav"}));
+
+        // Coming back to the screen resumes the crowd but not a new match.
+        const int question = QuestaoAtual;
+        fJogo->imComSomClick();
+        fJogo->FormActivate();
+        QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
+        QCOMPARE(QuestaoAtual, question);
+        QCOMPARE(NumQuestao, 1);
+    }
+
+    void keyboardPlay()
+    {
+        startMatch();
+        QVERIFY(fJogo->lbOpB->toolTip().contains(QStringLiteral("2")));
+        QTest::keyClick(fJogo, Qt::Key_2);
+        QCOMPARE(OpcaoEscolhida, 2);
+        QTest::keyClick(fJogo, Qt::Key_Escape);
+        QCOMPARE(OpcaoEscolhida, 0);
+        QTest::keyClick(fJogo, Qt::Key_C);
+        QCOMPARE(OpcaoEscolhida, 3);
+        QTest::keyClick(fJogo, Qt::Key_A);
+        QCOMPARE(OpcaoEscolhida, 3);
+        QTest::keyClick(fJogo, Qt::Key_Return);
+        QVERIFY(fJogo->tmBolas.isActive());
+        QCOMPARE(fPrin->GolsPro + fPrin->GolsContra, 1);
+        for (const Picture* p :
+             {fJogo->imSim, fJogo->imNao, fJogo->imSair, fJogo->imComSom, fJogo->imSemSom})
+            QVERIFY(!p->accessibleName().isEmpty());
+    }
+
+    void leavingTheMatch()
+    {
+        startMatch();
+        fJogo->lbOp1Click(fJogo->lbOp1);
+        recorder->confirmAnswers = {false};
+        fJogo->imSairClick();
+        QCOMPARE(recorder->confirmations,
+                 QStringList{QStringLiteral("Deseja mesmo sair deste jogo?")});
+        QCOMPARE(recorder->sounds.last(), QStringLiteral("once apito.wav"));
+        QCOMPARE(OpcaoEscolhida, 1);
+
+        fJogo->show();
+        const int top = fJogo->y();
+        recorder->sounds.clear();
+        recorder->sleeps.clear();
+        TamPacotinho = 9;
+        fJogo->imSairClick();
+        QCOMPARE(recorder->sounds, (QStringList{"once apito.wav", "once saida.wav"}));
+        QCOMPARE(recorder->sleeps, QList<int>(fJogo->height() / 4, 20));
+        QVERIFY(fJogo->isHidden());
+        QCOMPARE(fJogo->y(), top);
+        QCOMPARE(TamPacotinho, quint8(9));
+    }
+};
+
+QTEST_MAIN(TstJogo)
+#include "tst_jogo.moc"
