@@ -1,6 +1,6 @@
 #include "desktop_platform.h"
 #include "game_application.h"
-#include "tf_jogo.h"
+#include "inicio.h"
 #include "tf_prin.h"
 
 int main(int argc, char** argv)
@@ -11,11 +11,10 @@ int main(int argc, char** argv)
     DesktopPlatform desktop;
     setPlatform(&desktop);
 
-    fPrin = new TfPrin;
-    fJogo = new TfJogo;
-    fJogo->NomeJogador = QStringLiteral("Torcedor");
-    platform().showModal(*fJogo);
-    delete fJogo;
-    delete fPrin;
-    return 0;
+    CriaTelas();
+    fPrin->show();
+    const int resultado = app.exec();
+    DestroiTelas();
+    LinkPropaganda.clear();
+    return resultado;
 }

@@ -2,15 +2,222 @@
 
 #include "ajusta_tela.h"
 #include "catalogo.h"
+#include "platform.h"
+#include "report_errors.h"
+#include "sons.h"
+#include "tf_mensagens.h"
+#include "tf_nome.h"
 
 TfPrin* fPrin = nullptr;
+QString LinkPropaganda;
+
+QList<int> passosAbertura(int gap)
+{
+    const int n = gap / 40;
+    return n >= 1 ? QList<int>(n, gap / n) : QList<int>();
+}
 
 TfPrin::TfPrin(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("fPrin"));
-    resize(608, 569);
+    setWindowTitle(QStringLiteral("Dribolex 2018"));
+    criaControles();
     LarguraBase = 1400;
     AjustaTela(*this);
     CarregaLegendas();
+}
+
+void TfPrin::criaControles()
+{
+    resize(608, 569);
+    pnTitulo = new Panel(this);
+    pnTitulo->setGeometry(0, 0, 608, 141);
+    imTitulo = new Picture(pnTitulo);
+    imTitulo->setGeometry(0, 0, 608, 141);
+    imTitulo->setPixmap(QPixmap(QStringLiteral(":/arte/titulo.jpg")));
+    Label4 = new Label(QStringLiteral("Dribolex"), pnTitulo);
+    Label4->setGeometry(24, 14, 400, 110);
+    Label4->setFontColor(QColor(0, 160, 0));
+    Label4->setPixelFont(88, true);
+    Label5 = new Label(QStringLiteral("Qatar"), pnTitulo);
+    Label5->setGeometry(440, 22, 150, 50);
+    Label6 = new Label(QStringLiteral("2022"), pnTitulo);
+    Label6->setGeometry(440, 72, 150, 50);
+    for (Label* l : {Label5, Label6}) {
+        l->setFontColor(QColor(128, 0, 0));
+        l->setPixelFont(40, true);
+    }
+
+    pnOpcoes = new Panel(this);
+    pnOpcoes->setGeometry(0, 141, 608, 239);
+    pnOpcoes->setColor(QColor(0, 96, 40));
+    const struct {
+        const char* arte;
+        const char* texto;
+        QColor cor;
+        Qt::CursorShape cursor;
+        int left;
+    } itens[] = {
+        {":/arte/menu_jogar.png", "Jogar", QColor(0, 200, 0), Qt::PointingHandCursor, 24},
+        {":/arte/menu_explicar.png", "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
+        {":/arte/menu_sair.png", "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
+    };
+    Picture* figuras[3];
+    Label* legendas[3];
+    for (int i = 0; i < 3; ++i) {
+        auto* figura = new Picture(pnOpcoes);
+        figura->setGeometry(itens[i].left, 12, 170, 170);
+        figura->setPixmap(QPixmap(QLatin1String(itens[i].arte)));
+        figura->setCursor(itens[i].cursor);
+        figura->setAccessibleName(QString::fromUtf8(itens[i].texto));
+        auto* legenda = new Label(QString::fromUtf8(itens[i].texto), pnOpcoes);
+        legenda->setGeometry(itens[i].left, 186, 170, 40);
+        legenda->setAlignment(Qt::AlignCenter);
+        legenda->setFontColor(itens[i].cor);
+        legenda->setPixelFont(30, true);
+        legenda->setCursor(itens[i].cursor);
+        figuras[i] = figura;
+        legendas[i] = legenda;
+    }
+    Image1 = figuras[0];
+    Label1 = legendas[0];
+    Image3 = figuras[1];
+    Label3 = legendas[1];
+    Image2 = figuras[2];
+    Label2 = legendas[2];
+    for (auto* sender : {Image1, Image3, Image2}) {
+        connect(sender, &Picture::clicked, this, [this, sender] {
+            sender == Image1 ? Jogar() : sender == Image3 ? Explicar() : FimDeJogo();
+        });
+    }
+    connect(Label1, &Label::clicked, this, &TfPrin::Jogar);
+    connect(Label3, &Label::clicked, this, &TfPrin::Explicar);
+    connect(Label2, &Label::clicked, this, &TfPrin::FimDeJogo);
+
+    imSemSom = new Picture(pnOpcoes);
+    imSemSom->setGeometry(564, 4, 40, 37);
+    imSemSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_desligado.png")));
+    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
+    imSemSom->setToolTip(QStringLiteral("Ligar o som"));
+    imComSom = new Picture(pnOpcoes);
+    imComSom->setGeometry(564, 4, 40, 37);
+    imComSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_ligado.png")));
+    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
+    imComSom->setToolTip(QStringLiteral("Desligar o som"));
+    connect(imComSom, &Picture::clicked, this, &TfPrin::imComSomClick);
+    connect(imSemSom, &Picture::clicked, this, &TfPrin::imSemSomClick);
+
+    pnPropaganda = new Panel(this);
+    pnPropaganda->setGeometry(0, 380, 608, 189);
+    imPropaganda = new Picture(pnPropaganda);
+    imPropaganda->setGeometry(0, 0, 608, 189);
+    imPropaganda->setCursor(Qt::PointingHandCursor);
+    imPropaganda->setAccessibleName(QStringLiteral("Dribolex"));
+    connect(imPropaganda, &Picture::clicked, this, &TfPrin::imPropagandaClick);
+}
+
+void TfPrin::resizeEvent(QResizeEvent* event)
+{
+    Screen::resizeEvent(event);
+    // The title is docked at the top and the banner at the bottom; the menu fills the rest.
+    const int titulo = pnTitulo->height();
+    const int banner = pnPropaganda->height();
+    pnTitulo->setGeometry(0, 0, width(), titulo);
+    pnPropaganda->setGeometry(0, height() - banner, width(), banner);
+    pnOpcoes->setGeometry(0, titulo, width(), std::max(0, height() - titulo - banner));
+}
+
+void TfPrin::FormActivate()
+{
+    if (SomLigado) {
+        imComSom->show();
+        imSemSom->hide();
+        som::tocaEmLaco(som::kEstadio1);
+    } else {
+        imComSom->hide();
+        imSemSom->show();
+        som::para();
+    }
+    if (!reportErrors([this] { CarregaPropaganda(); }))
+        return;
+    if (platform().random(100) < 30)
+        AnimacaoAbertura();
+}
+
+void TfPrin::CarregaPropaganda()
+{
+    platform().reseedRandom();
+    imPropaganda->load(programFile(QStringLiteral("ImgPatroc\\LogoTernavo.bmp")));
+}
+
+void TfPrin::AnimacaoAbertura()
+{
+    const int t = pnTitulo->height();
+    const int p = pnPropaganda->height();
+    const int o = pnOpcoes->height();
+    const int cheia = t + p + o;
+    resize(width(), t + p);
+    repaint();
+    platform().sleep(1000 * (1 + platform().random(4)));
+    for (const int passo : passosAbertura(cheia - height())) {
+        resize(width(), height() + passo);
+        repaint();
+        platform().sleep(40);
+        platform().processEvents();
+    }
+    resize(width(), cheia);
+    repaint();
+}
+
+void TfPrin::Jogar()
+{
+    som::para();
+    if (!fNome)
+        fNome = new TfNome;
+    fNome->edNome->setText(QStringLiteral("Digite seu nome"));
+    platform().showModal(*fNome);
+}
+
+void TfPrin::Explicar()
+{
+    som::para();
+    if (!fMensagens)
+        fMensagens = new TfMensagens;
+    fMensagens->bbCancelar->setText(QStringLiteral("voltar"));
+    fMensagens->bbSim->hide();
+    fMensagens->bbNao->hide();
+    fMensagens->bbCancelar->show();
+    // A page that cannot be loaded leaves the dialog as its next caller expects it.
+    if (reportErrors([] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp1.jpg")); }))
+        platform().showModal(*fMensagens);
+    fMensagens->bbSim->show();
+    fMensagens->bbNao->show();
+}
+
+void TfPrin::FimDeJogo()
+{
+    som::tocaUmaVez(som::kApito);
+    close();
+}
+
+void TfPrin::imPropagandaClick()
+{
+    platform().openLink(LinkPropaganda);
+}
+
+void TfPrin::imComSomClick()
+{
+    imComSom->hide();
+    imSemSom->show();
+    som::para();
+    SomLigado = !imComSom->isHidden();
+}
+
+void TfPrin::imSemSomClick()
+{
+    imComSom->show();
+    imSemSom->hide();
+    som::tocaEmLaco(som::kEstadio1);
+    SomLigado = true;
 }

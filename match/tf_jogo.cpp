@@ -7,6 +7,8 @@
 #include "game_error.h"
 #include "platform.h"
 #include "sons.h"
+#include "tf_nome.h"
+#include "tf_placar.h"
 #include "tf_prin.h"
 
 #include <QKeyEvent>
@@ -524,15 +526,31 @@ void TfJogo::FimDaPartida()
 {
     const qint32 pro = fPrin->GolsPro;
     const qint32 contra = fPrin->GolsContra;
-    const int base = pro > contra ? 3 : pro == contra ? 1 : 0;
-    TamPacotinho = quint8(base + BonusPartida);
+    fPlacar->lbPlacar->setText(QString::number(pro) + QStringLiteral(" x ") +
+                               QString::number(contra));
+    const struct {
+        const char* texto;
+        int figurinhas;
+        QColor cor;
+    } resultado = pro > contra    ? decltype(resultado){"Você ganhou!", 3, kLima}
+                  : pro == contra ? decltype(resultado){"Empatou!", 1, QColor(Qt::white)}
+                                  : decltype(resultado){"Você perdeu!", 0, QColor(255, 128, 0)};
+    fPlacar->lbGanhou->setText(QString::fromUtf8(resultado.texto));
+    TamPacotinho = quint8(resultado.figurinhas + BonusPartida);
+    fPlacar->lbGanhou->setFontColor(resultado.cor);
+    fPlacar->lbPlacar->setFontColor(resultado.cor);
+
     TotalQuestoes = 4;
     NumQuestao = 1;
     lbBonus->hide();
     AjudaUsada = false;
     lbJogador->move(imBolaPt[0]->x(), lbJogador->y());
     OpcaoEliminada = 0;
+    if (fNome)
+        fNome->edNome->setText(QStringLiteral("Digite aqui seu nome"));
+    concluida = true;
     close();
+    platform().showModal(*fPlacar);
     fPrin->GolsPro = 0;
     fPrin->GolsContra = 0;
 }

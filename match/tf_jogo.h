@@ -73,6 +73,9 @@ public:
     void imComSomClick();
     void imSemSomClick();
 
+    // The match ran to its end (not left early).
+    bool concluida = false;
+
     Panel* painel(int posicao) const;
     Label* rotuloLetra(int posicao) const;
     Label* rotuloTexto(int posicao) const;

@@ -4,6 +4,7 @@
 #include "recording_platform.h"
 #include "sons.h"
 #include "tf_jogo.h"
+#include "tf_placar.h"
 #include "tf_prin.h"
 
 #include <QTest>
@@ -69,11 +70,14 @@ private Q_SLOTS:
         recorder->runEvents = false;
         SomLigado = false;
         fPrin = new TfPrin;
+        fPlacar = new TfPlacar;
     }
 
     void cleanup()
     {
         delete fJogo;
+        delete fPlacar;
+        fPlacar = nullptr;
         delete fPrin;
         fPrin = nullptr;
         recorder.reset();
@@ -86,15 +90,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("sound");
         QTest::addColumn<int>("stickers");
         QTest::addColumn<QString>("bonus");
+        QTest::addColumn<QString>("result");
 
         const QString noGoals =
             QStringLiteral(" Você ganhou uma figurinha bônus por não ter tomado nenhum gol.");
         const QString noAid =
             QStringLiteral(" Você ganhou uma figurinha bônus por não ter usado ajuda.");
-        QTest::newRow("4 x 0, sound on") << "RRRR" << true << 5 << noGoals + noAid;
-        QTest::newRow("3 x 1, sound off") << "RWRR" << false << 4 << noAid;
-        QTest::newRow("2 x 2, sound on") << "WRWR" << true << 1 << QString();
-        QTest::newRow("0 x 4, sound off") << "WWWW" << false << 0 << QString();
+        QTest::newRow("4 x 0, sound on") << "RRRR" << true << 5 << noGoals + noAid
+                                         << "4 x 0 Você ganhou! #00ff00";
+        QTest::newRow("3 x 1, sound off") << "RWRR" << false << 4 << noAid
+                                          << "3 x 1 Você ganhou! #00ff00";
+        QTest::newRow("2 x 2, sound on") << "WRWR" << true << 1 << QString()
+                                         << "2 x 2 Empatou! #ffffff";
+        QTest::newRow("0 x 4, sound off") << "WWWW" << false << 0 << QString()
+                                          << "0 x 4 Você perdeu! #ff8000";
     }
 
     void wholeMatch()
@@ -103,7 +112,16 @@ private Q_SLOTS:
         QFETCH(bool, sound);
         QFETCH(int, stickers);
         QFETCH(QString, bonus);
+        QFETCH(QString, result);
         SomLigado = sound;
+        QString scoreboard;
+        recorder->modalScripts.push_back([&scoreboard](QDialog& screen) {
+            scoreboard = screen.objectName() + ": " + fPlacar->lbPlacar->text() + " " +
+                         fPlacar->lbGanhou->text() + " " +
+                         fPlacar->lbGanhou->fontColor().name() + " " +
+                         fPlacar->lbPlacar->fontColor().name();
+            return 0;
+        });
         TamPacotinho = 99;
         startMatch();
         QCOMPARE(fJogo->lbJogador->text(), QStringLiteral("Jogador: Ana"));
@@ -153,6 +171,8 @@ private Q_SLOTS:
             QVERIFY(fJogo->dbtComplemento->isHidden());
         }
         QCOMPARE(int(TamPacotinho), stickers);
+        QCOMPARE(scoreboard, "fPlacar: " + result + " " + result.section(' ', -1));
+        QVERIFY(fJogo->concluida);
         QCOMPARE(fPrin->GolsPro, 0);
         QCOMPARE(fPrin->GolsContra, 0);
         QVERIFY(fJogo->lbBonus->isHidden());

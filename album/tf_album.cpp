@@ -1,0 +1,143 @@
+#include "tf_album.h"
+
+#include "formata_numero.h"
+#include "jogadores.h"
+#include "platform.h"
+#include "report_errors.h"
+
+TfAlbum* fAlbum = nullptr;
+
+namespace {
+
+constexpr int kPaginas = 100;
+
+Panel* quadro(QWidget* parent, const QRect& geometry, const QString& titulo, Label** figura)
+{
+    auto* painel = new Panel(parent);
+    painel->setGeometry(geometry);
+    painel->setColor(QColor(0, 255, 0));
+    auto* cabecalho = new Label(titulo, painel);
+    cabecalho->setGeometry(0, 4, geometry.width(), 24);
+    cabecalho->setAlignment(Qt::AlignCenter);
+    cabecalho->setPixelFont(16, true);
+    *figura = new Label(QStringLiteral("001"), painel);
+    (*figura)->setGeometry(0, 28, geometry.width(), 38);
+    (*figura)->setAlignment(Qt::AlignCenter);
+    (*figura)->setPixelFont(28, true);
+    return painel;
+}
+
+} // namespace
+
+TfAlbum::TfAlbum(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("fAlbum"));
+    setWindowTitle(QStringLiteral("fAlbum"));
+    resize(659, 724);
+    QPalette fundo = palette();
+    fundo.setColor(QPalette::Window, QColor(0, 70, 30));
+    setPalette(fundo);
+    setAutoFillBackground(true);
+
+    for (int k = 0; k < 12; ++k) {
+        auto* painel = new Panel(this);
+        painel->setGeometry(20 + 170 * (k % 3), 20 + 170 * (k / 3), 150, 150);
+        painel->setColor(QColor(230, 230, 230));
+        auto* figura = new Picture(painel);
+        figura->setGeometry(0, 0, 150, 150);
+        figura->setObjectName(QStringLiteral("im") + numeroDoisDigitos(k + 1));
+        auto* numero = new Label(QStringLiteral("01"), painel);
+        numero->setGeometry(104, 126, 44, 22);
+        numero->setAlignment(Qt::AlignCenter);
+        numero->setPixelFont(14, true);
+        numero->setFontColor(Qt::white);
+        numero->setStyleSheet(QStringLiteral("Label { background: rgba(0, 0, 0, 150); }"));
+        pn[size_t(k)] = painel;
+        im[size_t(k)] = figura;
+        numeros[size_t(k)] = numero;
+    }
+
+    Panel1 = quadro(this, QRect(530, 20, 110, 70), QStringLiteral("Pág. "), &stPag);
+    Panel2 = quadro(this, QRect(530, 100, 110, 70), QStringLiteral("Repetidas"), &stRepet);
+    Panel3 = quadro(this, QRect(530, 180, 110, 70), QStringLiteral("Ocultas"), &StaticText5);
+    BitBtn3 = new QPushButton(QStringLiteral("Ver"), this);
+    BitBtn3->setGeometry(555, 260, 60, 30);
+    BitBtn1 = new QPushButton(QIcon(QStringLiteral(":/arte/seta_anterior.png")),
+                              QStringLiteral("Anterior"), this);
+    BitBtn1->setGeometry(530, 560, 110, 50);
+    BitBtn2 = new QPushButton(QIcon(QStringLiteral(":/arte/seta_proxima.png")),
+                              QStringLiteral("Próxima"), this);
+    BitBtn2->setGeometry(530, 620, 110, 50);
+    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3})
+        b->setAutoDefault(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfAlbum::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TfAlbum::BitBtn2Click);
+
+    Pagina = 1;
+    mostraPagina(Pagina);
+}
+
+void TfAlbum::mostraPagina(int pagina)
+{
+    NumeraPagina(pagina);
+    reportErrors([this, pagina] { CarregaPagina(pagina); });
+}
+
+void TfAlbum::NumeraPagina(int pagina)
+{
+    for (int k = 1; k <= 12; ++k)
+        numeros[size_t(k - 1)]->setText(QString::number((pagina - 1) * 12 + k));
+}
+
+void TfAlbum::CarregaPagina(int pagina)
+{
+    for (int k = 1; k <= 12; ++k) {
+        const int n = (pagina - 1) * 12 + k;
+        Picture* figura = findChild<Picture*>(QStringLiteral("im") + numeroDoisDigitos(k));
+        const bool tem = JogadorAtual.figurinha(n).Qtd >= 1;
+        figura->load(workingFile(tem ? QStringLiteral(".\\PastaImg\\imagem") +
+                                           numeroCincoDigitos(n) + QStringLiteral(".bmp")
+                                     : QStringLiteral(".\\PastaImg\\imagem0.jpg")));
+    }
+    stPag->setText(QString::number(pagina));
+}
+
+void TfAlbum::BitBtn1Click()
+{
+    if (Pagina > 1)
+        --Pagina;
+    mostraPagina(Pagina);
+}
+
+void TfAlbum::BitBtn2Click()
+{
+    if (Pagina < kPaginas)
+        ++Pagina;
+    mostraPagina(Pagina);
+}
+
+qint32 TfAlbum::ContaRepetidas()
+{
+    qint32 soma = 0;
+    for (int n = 1; n <= kFigurinhasAlbum; ++n) {
+        platform().processEvents();
+        const int qtd = JogadorAtual.figurinha(n).Qtd;
+        if (qtd >= 2)
+            soma += qtd - 1;
+    }
+    return soma;
+}
+
+void TfAlbum::FormActivate()
+{
+    stRepet->setText(QString::number(ContaRepetidas()));
+}
+
+void TfAlbum::FormDeactivate()
+{
+    reportErrors([] {
+        GuardaJogadorAtual();
+        GravaJogadores(true);
+    });
+}

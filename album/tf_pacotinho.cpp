@@ -1,0 +1,94 @@
+#include "tf_pacotinho.h"
+
+#include "catalogo.h"
+#include "estado_partida.h"
+#include "formata_numero.h"
+#include "jogadores.h"
+#include "platform.h"
+#include "report_errors.h"
+#include "tf_album.h"
+
+TfPacotinho* fPacotinho = nullptr;
+
+TfPacotinho::TfPacotinho(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("fPacotinho"));
+    setWindowTitle(QStringLiteral("fPacotinho"));
+    resize(899, 464);
+    QPalette fundo = palette();
+    fundo.setColor(QPalette::Window, QColor(0, 96, 40));
+    setPalette(fundo);
+    setAutoFillBackground(true);
+    for (int k = 0; k < 10; ++k) {
+        auto* painel = new Panel(this);
+        painel->setGeometry(25 + 174 * (k % 5), 20 + 170 * (k / 5), 150, 150);
+        painel->setColor(QColor(230, 230, 230));
+        auto* numero = new Label(numeroDoisDigitos(k + 1), painel);
+        numero->setGeometry(0, 0, 150, 150);
+        numero->setAlignment(Qt::AlignCenter);
+        numero->setPixelFont(40, true);
+        numero->setFontColor(QColor(160, 160, 160));
+        auto* figura = new Picture(painel);
+        figura->setGeometry(0, 0, 150, 150);
+        figura->setObjectName(QStringLiteral("im") + numeroDoisDigitos(k + 1));
+        p[size_t(k)] = painel;
+        im[size_t(k)] = figura;
+    }
+    lb01 = new Label(QStringLiteral("lb01"), this);
+    lb01->hide();
+
+    BitBtn1 = new QPushButton(QStringLiteral("Abrir pacotinho de figurinhas"), this);
+    BitBtn1->setGeometry(200, 375, 340, 54);
+    btAlbum = new QPushButton(QStringLiteral("Ver álbum"), this);
+    btAlbum->setGeometry(560, 375, 140, 54);
+    for (QPushButton* b : {BitBtn1, btAlbum}) {
+        QFont f = b->font();
+        f.setPixelSize(20);
+        f.setBold(true);
+        b->setFont(f);
+        b->setAutoDefault(false);
+    }
+    BitBtn1->setEnabled(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfPacotinho::BitBtn1Click);
+    connect(btAlbum, &QPushButton::clicked, this, &TfPacotinho::btAlbumClick);
+}
+
+void TfPacotinho::novoPacote()
+{
+    distribuido = false;
+    BitBtn1->setEnabled(true);
+}
+
+void TfPacotinho::BitBtn1Click()
+{
+    if (distribuido)
+        return;
+    distribuido = true;
+    BitBtn1->setEnabled(false);
+    for (int k = 1; k <= 10; ++k) {
+        if (TamPacotinho < k)
+            break;
+        Picture* figura = im[size_t(k - 1)];
+        int n = 0;
+        if (!reportErrors([&] { n = SorteiaImagem(0, *figura, *lb01); }) || n == 0)
+            break;
+        AcrescentaFigurinha(figura->tag());
+    }
+}
+
+void TfPacotinho::btAlbumClick()
+{
+    if (!fAlbum)
+        fAlbum = new TfAlbum;
+    platform().showModal(*fAlbum);
+}
+
+void TfPacotinho::FormDeactivate()
+{
+    // The stickers dealt reach the player's file even if the album is never opened.
+    reportErrors([] {
+        GuardaJogadorAtual();
+        GravaJogadores(true);
+    });
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "label.h"
+#include "panel.h"
+#include "picture.h"
+#include "screen.h"
+
+#include <QPushButton>
+
+#include <array>
+
+// The sticker packet: deals the stickers earned by the last match into the current player's
+// album.
+class TfPacotinho : public Screen {
+    Q_OBJECT
+
+public:
+    explicit TfPacotinho(QWidget* parent = nullptr);
+
+    std::array<Panel*, 10> p;
+    std::array<Picture*, 10> im;
+    Label* lb01;
+    QPushButton* BitBtn1;
+    QPushButton* btAlbum;
+
+    // A packet was earned: the button deals it once.
+    void novoPacote();
+    void BitBtn1Click();
+    void btAlbumClick();
+    void FormDeactivate() override;
+
+private:
+    bool distribuido = true;
+};
+
+extern TfPacotinho* fPacotinho;

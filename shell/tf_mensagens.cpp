@@ -1,0 +1,151 @@
+#include "tf_mensagens.h"
+
+#include "ajusta_tela.h"
+#include "platform.h"
+#include "report_errors.h"
+#include "sons.h"
+
+TfMensagens* fMensagens = nullptr;
+
+namespace {
+
+QPushButton* botao(QWidget* parent, const QString& texto, const QRect& geometry,
+                   const QColor& cor = QColor())
+{
+    auto* b = new QPushButton(texto, parent);
+    b->setGeometry(geometry);
+    QFont f = b->font();
+    f.setPixelSize(20);
+    f.setBold(true);
+    b->setFont(f);
+    b->setAutoDefault(false);
+    if (cor.isValid()) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::ButtonText, cor);
+        b->setPalette(p);
+    }
+    return b;
+}
+
+} // namespace
+
+TfMensagens::TfMensagens(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("fMensagens"));
+    resize(776, 560);
+    Panel1 = new Panel(this);
+    Panel1->setGeometry(0, 0, 776, 560);
+    Panel1->setColor(QColor(0, 0, 255));
+    Image1 = new Picture(Panel1);
+    Image1->setGeometry(0, 0, 776, 560);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/arte/fundo_mensagens.jpg")));
+
+    Panel2 = new Panel(Panel1);
+    Panel2->setGeometry(8, 8, 513, 481);
+    Panel2->setColor(QColor(128, 0, 0));
+    Image2 = new Picture(Panel2);
+    Image2->setGeometry(0, 0, 513, 481);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/arte/pagina_inicial.jpg")));
+
+    bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), QColor(0, 0, 128));
+    bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), QColor(128, 0, 0));
+    bbCancelar = botao(Panel1, QStringLiteral("Cancelar"), QRect(591, 504, 177, 40));
+    connect(bbSim, &QPushButton::clicked, this, &TfMensagens::bbSimClick);
+    connect(bbNao, &QPushButton::clicked, this, &TfMensagens::bbNaoClick);
+    connect(bbCancelar, &QPushButton::clicked, this, &TfMensagens::bbCancelarClick);
+
+    const struct {
+        const char* texto;
+        int pagina;
+    } paginas[] = {{"Iniciar o Jogo", 1}, {"Ajudas", 2},   {"Auxílio Técnico", 9},
+                   {"Substituição", 12},  {"Álbum", 13},   {"Imagens", 11},
+                   {"Finalizar", 7},      {"Placar", 8}};
+    for (int i = 0; i < 8; ++i) {
+        QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),
+                               QRect(591, 8 + 46 * i, 177, 40), QColor(0, 128, 0));
+        b->setObjectName(QStringLiteral("bbExp%1").arg(i + 1));
+        b->setProperty("tag", paginas[i].pagina);
+        connect(b, &QPushButton::clicked, this, [this, b] { bbExpClick(b); });
+        bbExp[size_t(i)] = b;
+    }
+
+    imComSom = new Picture(Panel1);
+    imComSom->setGeometry(635, 384, 89, 85);
+    imComSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_ligado.png")));
+    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
+    imSemSom = new Picture(Panel1);
+    imSemSom->setGeometry(635, 384, 89, 85);
+    imSemSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_desligado.png")));
+    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
+    imSemSom->stackUnder(imComSom);
+    connect(imComSom, &Picture::clicked, this, &TfMensagens::imComSomClick);
+    connect(imSemSom, &Picture::clicked, this, &TfMensagens::imSemSomClick);
+
+    scaleScreen(*this, platform().screenWidth(), 1200);
+}
+
+void TfMensagens::carregaPagina(const QString& texto)
+{
+    Image2->load(programFile(texto));
+}
+
+void TfMensagens::showEvent(QShowEvent* event)
+{
+    Screen::showEvent(event);
+    som::tocaEmLaco(som::kTempo);
+    if (!bbCancelar->isHidden())
+        bbCancelar->setFocus();
+}
+
+void TfMensagens::hideEvent(QHideEvent* event)
+{
+    Screen::hideEvent(event);
+    som::para();
+}
+
+void TfMensagens::FormActivate()
+{
+    for (QPushButton* b : bbExp)
+        b->setVisible(bbSim->isHidden());
+}
+
+void TfMensagens::bbSimClick()
+{
+    Resposta = QStringLiteral("S");
+    close();
+}
+
+void TfMensagens::bbNaoClick()
+{
+    Resposta = QStringLiteral("N");
+    close();
+}
+
+void TfMensagens::bbCancelarClick()
+{
+    Resposta = QStringLiteral("C");
+    close();
+}
+
+void TfMensagens::bbExpClick(QPushButton* sender)
+{
+    reportErrors([this, sender] {
+        carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp") +
+                      QString::number(sender->property("tag").toInt()) + QStringLiteral(".jpg"));
+    });
+}
+
+void TfMensagens::imComSomClick()
+{
+    imComSom->hide();
+    imSemSom->show();
+    som::para();
+}
+
+void TfMensagens::imSemSomClick()
+{
+    imComSom->show();
+    imSemSom->hide();
+    som::tocaEmLaco(som::kTempo);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "label.h"
+#include "panel.h"
+#include "picture.h"
+#include "screen.h"
+
+#include <QPushButton>
+
+#include <array>
+
+// The one dialog that asks yes/no questions and shows the explanation pages; its content is a
+// picture that the caller loads before showing it.
+class TfMensagens : public Screen {
+    Q_OBJECT
+
+public:
+    explicit TfMensagens(QWidget* parent = nullptr);
+
+    // The player's answer: "S", "N" or "C"; kept from show to show.
+    QString Resposta;
+
+    Panel* Panel1;
+    Picture* Image1;
+    Panel* Panel2;
+    Picture* Image2;
+    QPushButton* bbSim;
+    QPushButton* bbNao;
+    QPushButton* bbCancelar;
+    std::array<QPushButton*, 8> bbExp;
+    Picture* imComSom;
+    Picture* imSemSom;
+
+    // Loads a page picture named by its path text beside the program; throws GameError.
+    void carregaPagina(const QString& texto);
+
+    void FormActivate() override;
+    void bbSimClick();
+    void bbNaoClick();
+    void bbCancelarClick();
+    void bbExpClick(QPushButton* sender);
+    void imComSomClick();
+    void imSemSomClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+};
+
+extern TfMensagens* fMensagens;

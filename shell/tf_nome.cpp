@@ -1,0 +1,208 @@
+#include "tf_nome.h"
+
+#include "ajusta_tela.h"
+#include "jogadores.h"
+#include "platform.h"
+#include "report_errors.h"
+#include "estado_partida.h"
+#include "tf_jogo.h"
+#include "tf_pacotinho.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include <memory>
+
+TfNome* fNome = nullptr;
+
+TfNome::TfNome(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("fNome"));
+    resize(600, 450);
+    Panel1 = new Panel(this);
+    Panel1->setGeometry(0, 0, 600, 450);
+    Panel1->setColor(QColor(255, 255, 0));
+    Panel1->setSingleBorder(true);
+    Panel1->setBevelOuter(Panel::Bevel::None);
+    Image1 = new Picture(Panel1);
+    Image1->setGeometry(1, 1, 598, 448);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/arte/fundo_nome.jpg")));
+
+    lbDescr = new Label(
+        QStringLiteral("Dê um duplo clique no seu nome na lista abaixo para entrar em campo."),
+        Panel1);
+    lbDescr->setGeometry(30, 16, 540, 64);
+    lbDescr->setAlignment(Qt::AlignCenter);
+    lbDescr->setWordWrap(true);
+    lbDescr->setFontColor(Qt::white);
+    lbDescr->setPixelFont(22, true);
+
+    auto caixa = [this](const QString& texto, int top, int maximo, const QString& nome) {
+        auto* e = new QLineEdit(texto, Panel1);
+        e->setGeometry(130, top, 340, 36);
+        e->setMaxLength(maximo);
+        e->setAccessibleName(nome);
+        QFont f = e->font();
+        f.setPixelSize(20);
+        e->setFont(f);
+        e->installEventFilter(this);
+        return e;
+    };
+    edNome = caixa(QStringLiteral("Digite seu nome"), 96, 15, QStringLiteral("Nome"));
+    edeMail = caixa(QStringLiteral("eMail@"), 142, 50, QStringLiteral("E-mail"));
+
+    sgJogadores = new QTableWidget(1, 2, Panel1);
+    sgJogadores->setGeometry(129, 96, 344, 270);
+    sgJogadores->horizontalHeader()->hide();
+    sgJogadores->verticalHeader()->hide();
+    sgJogadores->setColumnWidth(0, 170);
+    sgJogadores->setColumnWidth(1, 170);
+    sgJogadores->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgJogadores->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgJogadores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgJogadores->setAccessibleName(QStringLiteral("Jogadores"));
+    QFont grade = sgJogadores->font();
+    grade.setPixelSize(17);
+    sgJogadores->setFont(grade);
+    connect(sgJogadores, &QTableWidget::cellClicked, this,
+            [this](int row, int) { sgJogadoresClick(row); });
+    connect(sgJogadores, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { sgJogadoresDblClick(row); });
+
+    BitBtn1 = new QPushButton(QStringLiteral("Novo Jogador"), Panel1);
+    BitBtn1->setGeometry(130, 384, 200, 44);
+    BitBtn1->setAutoDefault(false);
+    QFont f = BitBtn1->font();
+    f.setPixelSize(20);
+    BitBtn1->setFont(f);
+    connect(BitBtn1, &QPushButton::clicked, this, &TfNome::BitBtn1Click);
+
+    Image2 = new Picture(Panel1);
+    Image2->setGeometry(526, 380, 49, 49);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/arte/sair.png")));
+    Image2->setCursor(Qt::ForbiddenCursor);
+    Image2->setToolTip(QStringLiteral("Voltar ao menu"));
+    Image2->setAccessibleName(QStringLiteral("Voltar ao menu"));
+    connect(Image2, &Picture::clicked, this, &TfNome::close);
+
+    AjustaTela(*this);
+}
+
+void TfNome::FormActivate()
+{
+    edNome->selectAll();
+    const bool existe = QFile::exists(caminhoJogadores());
+    if (existe)
+        sgJogadores->show();
+    reportErrors([this] {
+        CarregaJogadores([this](int k, const tJogador& jogador) {
+            sgJogadores->setRowCount(k);
+            sgJogadores->setItem(k - 1, 0, new QTableWidgetItem(jogador.Nome.texto()));
+            sgJogadores->setItem(k - 1, 1, new QTableWidgetItem(jogador.eMail.texto()));
+        });
+    });
+    if (!existe) {
+        sgJogadores->hide();
+        edNome->setFocus();
+    }
+    const bool semJogadores = QtdJogadores == 0;
+    edNome->setVisible(semJogadores);
+    edeMail->setVisible(semJogadores);
+}
+
+void TfNome::FormDeactivate()
+{
+    reportErrors([] { GravaJogadores(false); });
+}
+
+void TfNome::BitBtn1Click()
+{
+    sgJogadores->hide();
+    edNome->show();
+    edeMail->show();
+    lbDescr->setText(QStringLiteral("Digite o seu Nome e eMail. Tecle ENTER para entrar em campo."));
+    edNome->setFocus();
+}
+
+void TfNome::edNomeKeyPress(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (edNome->text().isEmpty())
+            edNome->setText(QStringLiteral("Digite seu nome"));
+        else
+            edeMail->setFocus();
+    } else if (key == Qt::Key_Escape) {
+        close();
+    }
+}
+
+void TfNome::edeMailKeyPress(int key)
+{
+    if (key == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || edeMail->text().isEmpty())
+        return;
+    if (!fJogo)
+        fJogo = new TfJogo;
+    fJogo->NomeJogador = edNome->text();
+    if (!AcrescentaJogador(edNome->text(), edeMail->text()))
+        return;
+    // The new player is the current player from now on, as if chosen in the list.
+    EscolheJogador(QtdJogadores);
+    close();
+    jogaPartida();
+}
+
+void TfNome::sgJogadoresClick(int row)
+{
+    if (row >= 0 && row < kCapacidadeJogadores)
+        JogadorAtual = Jogadores[row + 1];
+}
+
+void TfNome::sgJogadoresDblClick(int row)
+{
+    if (row < 0 || row >= kCapacidadeJogadores)
+        return;
+    close();
+    if (!fJogo)
+        fJogo = new TfJogo;
+    EscolheJogador(row + 1);
+    fJogo->NomeJogador = JogadorAtual.Nome.texto();
+    close();
+    jogaPartida();
+}
+
+void TfNome::jogaPartida()
+{
+    // The match screen serves one match: it is released however the match ends, and the next
+    // match creates a fresh one that loads the bank again.
+    std::unique_ptr<TfJogo> partida(fJogo);
+    platform().showModal(*partida);
+    fJogo = nullptr;
+    // A completed match that earned stickers hands its packet to the player who played it.
+    if (partida->concluida && TamPacotinho > 0) {
+        if (!fPacotinho)
+            fPacotinho = new TfPacotinho;
+        fPacotinho->novoPacote();
+        platform().showModal(*fPacotinho);
+    }
+}
+
+bool TfNome::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == edNome || watched == edeMail)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            if (watched == edNome)
+                edNomeKeyPress(key);
+            else
+                edeMailKeyPress(key);
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "label.h"
+#include "panel.h"
+#include "picture.h"
+#include "screen.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+// Player selection: lists the players of the album file, creates new ones and starts the match
+// for the chosen player.
+class TfNome : public Screen {
+    Q_OBJECT
+
+public:
+    explicit TfNome(QWidget* parent = nullptr);
+
+    Panel* Panel1;
+    Picture* Image1;
+    Label* lbDescr;
+    QLineEdit* edNome;
+    QLineEdit* edeMail;
+    QTableWidget* sgJogadores;
+    QPushButton* BitBtn1;
+    Picture* Image2;
+
+    void FormActivate() override;
+    void FormDeactivate() override;
+    void BitBtn1Click();
+    void edNomeKeyPress(int key);
+    void edeMailKeyPress(int key);
+    void sgJogadoresClick(int row);
+    void sgJogadoresDblClick(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void jogaPartida();
+};
+
+extern TfNome* fNome;

@@ -1,0 +1,48 @@
+#include "tf_placar.h"
+
+#include "ajusta_tela.h"
+
+TfPlacar* fPlacar = nullptr;
+
+TfPlacar::TfPlacar(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("fPlacar"));
+    resize(688, 475);
+    QFont fonte = font();
+    fonte.setPixelSize(67);
+    setFont(fonte);
+
+    Panel1 = new Panel(this);
+    Panel1->setGeometry(0, 0, 688, 475);
+    Panel1->setColor(Qt::black);
+    Panel1->setSingleBorder(true);
+    Panel1->setBevelInner(Panel::Bevel::Lowered);
+    Panel1->setBevelWidth(5);
+    Panel1->setBorderWidth(5);
+    connect(Panel1, &Panel::clicked, this, &TfPlacar::Panel1Click);
+
+    const QColor amarelo(255, 255, 0);
+    auto rotulo = [this, &amarelo](int top, int height, const QString& texto, int pixels) {
+        auto* l = new Label(texto, Panel1);
+        l->setGeometry(20, top, 645, height);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFontColor(amarelo);
+        l->setPixelFont(pixels);
+        connect(l, &Label::clicked, this, &TfPlacar::Panel1Click);
+        return l;
+    };
+    Label1 = rotulo(32, 77, QStringLiteral("Placar Final"), 67);
+    lbPlacar = rotulo(128, 171, QStringLiteral("0 x 0"), 133);
+    lbPlacar->setFontColor(QColor(0, 255, 0));
+    lbGanhou = rotulo(313, 76, QStringLiteral("você ganhou"), 67);
+    Label2 = rotulo(396, 32, QStringLiteral("Clique em qualquer lugar da tela para sair"), 27);
+    Label2->setCursor(Qt::PointingHandCursor);
+
+    AjustaTela(*this);
+}
+
+void TfPlacar::Panel1Click()
+{
+    close();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "label.h"
+#include "panel.h"
+#include "screen.h"
+
+// The final scoreboard of a completed match; a click anywhere closes it.
+class TfPlacar : public Screen {
+    Q_OBJECT
+
+public:
+    explicit TfPlacar(QWidget* parent = nullptr);
+
+    Panel* Panel1;
+    Label* Label1;
+    Label* lbPlacar;
+    Label* lbGanhou;
+    Label* Label2;
+
+    void Panel1Click();
+};
+
+extern TfPlacar* fPlacar;
