@@ -25,6 +25,7 @@ TfPrin::TfPrin(QWidget* parent)
     criaControles();
     LarguraBase = 1400;
     AjustaTela(*this);
+    encaixaPaineis();
     CarregaLegendas();
 }
 
@@ -120,6 +121,11 @@ void TfPrin::criaControles()
 void TfPrin::resizeEvent(QResizeEvent* event)
 {
     Screen::resizeEvent(event);
+    encaixaPaineis();
+}
+
+void TfPrin::encaixaPaineis()
+{
     // The title is docked at the top and the banner at the bottom; the menu fills the rest.
     const int titulo = pnTitulo->height();
     const int banner = pnPropaganda->height();
@@ -189,7 +195,8 @@ void TfPrin::Explicar()
     fMensagens->bbNao->hide();
     fMensagens->bbCancelar->show();
     // A page that cannot be loaded leaves the dialog as its next caller expects it.
-    if (reportErrors([] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp1.jpg")); }))
+    if (reportErrors(
+            [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp1.jpg")); }))
         platform().showModal(*fMensagens);
     fMensagens->bbSim->show();
     fMensagens->bbNao->show();

@@ -48,6 +48,7 @@ protected:
 
 private:
     void criaControles();
+    void encaixaPaineis();
 };
 
 extern TfPrin* fPrin;

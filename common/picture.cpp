@@ -2,6 +2,7 @@
 
 #include "game_error.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,8 +18,11 @@ void Picture::load(const QString& path)
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        throw GameError(QStringLiteral("Não foi possível abrir a imagem \"%1\": %2.")
-                            .arg(path, reader.errorString()));
+        const QString reason = QFileInfo::exists(path)
+                                   ? QStringLiteral("o arquivo está danificado ou não é uma imagem")
+                                   : QStringLiteral("o arquivo não existe");
+        throw GameError(
+            QStringLiteral("Não foi possível abrir a imagem \"%1\": %2.").arg(path, reason));
     }
     file = path;
     setPixmap(QPixmap::fromImage(image));

@@ -1,0 +1,201 @@
+#include "ajusta_tela.h"
+#include "banco_questoes.h"
+#include "catalogo.h"
+#include "estado_partida.h"
+#include "game_folder.h"
+#include "inicio.h"
+#include "recording_platform.h"
+#include "sons.h"
+#include "tf_album.h"
+#include "tf_jogo.h"
+#include "tf_mensagens.h"
+#include "tf_nome.h"
+#include "tf_pacotinho.h"
+#include "tf_placar.h"
+#include "tf_prin.h"
+#include "tf_trocas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+#include <memory>
+
+class TstMenu : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameFolder> folder;
+    std::unique_ptr<RecordingPlatform> recorder;
+    QString previous;
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<GameFolder>();
+        QDir(folder->path()).mkpath(QStringLiteral("ImgPatroc"));
+        QImage logo(16, 5, QImage::Format_RGB32);
+        logo.fill(Qt::green);
+        logo.save(folder->file(QStringLiteral("ImgPatroc/LogoTernavo.bmp")));
+        recorder = std::make_unique<RecordingPlatform>(folder->path());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder->path());
+        SomLigado = false;
+        CriaTelas();
+    }
+
+    void cleanup()
+    {
+        DestroiTelas();
+        QDir::setCurrent(previous);
+        recorder.reset();
+        folder.reset();
+    }
+
+    void startUpCreatesEveryScreen()
+    {
+        for (const QObject* screen : std::initializer_list<const QObject*>{
+                 fPrin, fJogo, fNome, fMensagens, fPlacar, fAlbum, fPacotinho, fTrocas})
+            QVERIFY(screen);
+        // The menu set the common scale before any later screen scaled itself against it.
+        QCOMPARE(LarguraBase, 1400);
+        QCOMPARE(fJogo->size(), QSize(1002, 713));
+        QCOMPARE(fPrin->size(), QSize(665, 622));
+        QCOMPARE(fTrocas->windowTitle(), QStringLiteral("fTrocas"));
+        QCOMPARE(NomeArqLegenda, folder->file(QStringLiteral("PastaImg/LegendasImg.Dat")));
+        QCOMPARE(NumQuestoes, 12);
+        // The album opened on page 1 of an empty album: twelve placeholders.
+        QCOMPARE(fAlbum->stPag->text(), QStringLiteral("1"));
+        QVERIFY(fAlbum->im[11]->fileName().endsWith(QStringLiteral("imagem0.jpg")));
+        QVERIFY(recorder->errorBoxes.isEmpty());
+        QVERIFY(recorder->errorReports.isEmpty());
+    }
+
+    void closingSavesTheBankOfALiveMatch()
+    {
+        fJogo->NomeJogador = QStringLiteral("Ana");
+        fJogo->FormActivate();
+        const int drawn = QuestaoAtual;
+        DestroiTelas();
+        CarregaQuestoes();
+        QCOMPARE(Questoes[drawn].Usada, quint8(1));
+        CriaTelas();
+    }
+
+    void focusStepFollowsTheSoundSwitch()
+    {
+        recorder->forcedRandom = {99};
+        fPrin->FormActivate();
+        QCOMPARE(recorder->sounds, QStringList{"stop"});
+        QVERIFY(fPrin->imComSom->isHidden() && !fPrin->imSemSom->isHidden());
+        QVERIFY(fPrin->imPropaganda->fileName().endsWith(QStringLiteral("LogoTernavo.bmp")));
+        QCOMPARE(recorder->reseeds, 1);
+        QVERIFY(recorder->sleeps.isEmpty());
+
+        fPrin->imSemSomClick();
+        QVERIFY(SomLigado);
+        QVERIFY(!fPrin->imComSom->isHidden() && fPrin->imSemSom->isHidden());
+        recorder->forcedRandom = {99};
+        fPrin->FormActivate();
+        QCOMPARE(recorder->sounds, (QStringList{"stop", "loop estadio1.wav", "loop estadio1.wav"}));
+        fPrin->imComSomClick();
+        QVERIFY(!SomLigado);
+        QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
+    }
+
+    void openingSteps_data()
+    {
+        QTest::addColumn<int>("gap");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::newRow("239") << 239 << QList<int>{47, 47, 47, 47, 47};
+        QTest::newRow("80") << 80 << QList<int>{40, 40};
+        QTest::newRow("below 40") << 39 << QList<int>{};
+    }
+
+    void openingSteps()
+    {
+        QFETCH(int, gap);
+        QFETCH(QList<int>, steps);
+        QCOMPARE(passosAbertura(gap), steps);
+    }
+
+    void openingAnimationRunsThreeTimesInTen()
+    {
+        const int full = fPrin->height();
+        const int gap = fPrin->pnOpcoes->height();
+        recorder->forcedRandom = {29, 2};
+        fPrin->FormActivate();
+        QList<int> expected{3000};
+        expected += QList<int>(int(passosAbertura(gap).size()), 40);
+        QCOMPARE(recorder->sleeps, expected);
+        QCOMPARE(fPrin->height(), full);
+        QCOMPARE(fPrin->pnPropaganda->y() + fPrin->pnPropaganda->height(), full);
+
+        recorder->sleeps.clear();
+        recorder->forcedRandom = {30};
+        fPrin->FormActivate();
+        QVERIFY(recorder->sleeps.isEmpty());
+    }
+
+    void missingLogoSkipsTheAnimation()
+    {
+        QFile::remove(folder->file(QStringLiteral("ImgPatroc/LogoTernavo.bmp")));
+        recorder->forcedRandom = {0};
+        fPrin->FormActivate();
+        QCOMPARE(recorder->errorReports.size(), 1);
+        QVERIFY(recorder->sleeps.isEmpty());
+    }
+
+    void playResetsTheNameBox()
+    {
+        fNome->edNome->setText(QStringLiteral("Digite aqui seu nome"));
+        SomLigado = true;
+        QString seen;
+        recorder->modalScripts.push_back([&seen](QDialog& screen) {
+            seen = screen.objectName() + QLatin1Char(':') + fNome->edNome->text();
+            return 0;
+        });
+        fPrin->Jogar();
+        QCOMPARE(seen, QStringLiteral("fNome:Digite seu nome"));
+        QCOMPARE(recorder->sounds, QStringList{"stop"});
+    }
+
+    void explainOpensPageOneWithBack()
+    {
+        QString seen;
+        recorder->modalScripts.push_back([&seen](QDialog&) {
+            seen = fMensagens->bbCancelar->text() + QLatin1Char('|') +
+                   QString::number(fMensagens->bbSim->isHidden()) +
+                   QString::number(fMensagens->bbNao->isHidden()) +
+                   QString::number(fMensagens->bbCancelar->isHidden()) + QLatin1Char('|') +
+                   QFileInfo(fMensagens->Image2->fileName()).fileName();
+            return 0;
+        });
+        fPrin->Explicar();
+        QCOMPARE(seen, QStringLiteral("voltar|110|ImagemExp1.jpg"));
+        QVERIFY(!fMensagens->bbSim->isHidden() && !fMensagens->bbNao->isHidden());
+        QCOMPARE(fMensagens->bbCancelar->text(), QStringLiteral("voltar"));
+    }
+
+    void explainWithoutItsPageLeavesTheDialogWhole()
+    {
+        QFile::remove(folder->file(QStringLiteral("PastaImgHelp/ImagemExp1.jpg")));
+        fPrin->Explicar();
+        QVERIFY(recorder->modalShows.isEmpty());
+        QCOMPARE(recorder->errorReports.size(), 1);
+        QVERIFY(!fMensagens->bbSim->isHidden() && !fMensagens->bbNao->isHidden());
+    }
+
+    void quitWhistlesAndCloses()
+    {
+        fPrin->show();
+        fPrin->FimDeJogo();
+        QCOMPARE(recorder->sounds, QStringList{"once apito.wav"});
+        QVERIFY(fPrin->isHidden());
+        fPrin->imPropagandaClick();
+        QCOMPARE(recorder->links, QStringList{QString()});
+    }
+};
+
+QTEST_MAIN(TstMenu)
+#include "tst_menu.moc"

@@ -1,0 +1,141 @@
+#include "game_folder.h"
+#include "modal_driver.h"
+#include "recording_platform.h"
+#include "tf_mensagens.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+#include <memory>
+
+class TstMensagens : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameFolder> folder;
+    std::unique_ptr<RecordingPlatform> recorder;
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<GameFolder>();
+        recorder = std::make_unique<RecordingPlatform>(folder->path());
+        recorder->width = 1200;
+        fMensagens = new TfMensagens;
+    }
+
+    void cleanup()
+    {
+        delete fMensagens;
+        fMensagens = nullptr;
+        recorder.reset();
+        folder.reset();
+    }
+
+    void pageButtonsFollowTheYesButton()
+    {
+        fMensagens->bbSim->hide();
+        fMensagens->FormActivate();
+        for (const QPushButton* b : fMensagens->bbExp)
+            QVERIFY(!b->isHidden());
+        fMensagens->bbSim->show();
+        fMensagens->FormActivate();
+        for (const QPushButton* b : fMensagens->bbExp)
+            QVERIFY(b->isHidden());
+    }
+
+    void eachPageButtonLoadsItsPage_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("1") << 1 << "Iniciar o Jogo"
+                           << "ImagemExp1.jpg";
+        QTest::newRow("2") << 2 << "Ajudas"
+                           << "ImagemExp2.jpg";
+        QTest::newRow("3") << 3 << "Auxílio Técnico"
+                           << "ImagemExp9.jpg";
+        QTest::newRow("4") << 4 << "Substituição"
+                           << "ImagemExp12.jpg";
+        QTest::newRow("5") << 5 << "Álbum"
+                           << "ImagemExp13.jpg";
+        QTest::newRow("6") << 6 << "Imagens"
+                           << "ImagemExp11.jpg";
+        QTest::newRow("7") << 7 << "Finalizar"
+                           << "ImagemExp7.jpg";
+        QTest::newRow("8") << 8 << "Placar"
+                           << "ImagemExp8.jpg";
+    }
+
+    void eachPageButtonLoadsItsPage()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, page);
+        QPushButton* b = fMensagens->bbExp[size_t(button - 1)];
+        QCOMPARE(b->text(), caption);
+        b->click();
+        QCOMPARE(QFileInfo(fMensagens->Image2->fileName()).fileName(), page);
+    }
+
+    void missingPageKeepsThePicture()
+    {
+        fMensagens->bbExp[0]->click();
+        QFile::remove(folder->file(QStringLiteral("PastaImgHelp/ImagemExp2.jpg")));
+        fMensagens->bbExp[1]->click();
+        QCOMPARE(recorder->errorReports.size(), 1);
+        QVERIFY(fMensagens->Image2->fileName().endsWith(QStringLiteral("ImagemExp1.jpg")));
+    }
+
+    void answersAndSound_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("SIM") << 0 << "S";
+        QTest::newRow("NÃO") << 1 << "N";
+        QTest::newRow("voltar") << 2 << "C";
+    }
+
+    void answersAndSound()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, answer);
+        QPushButton* buttons[] = {fMensagens->bbSim, fMensagens->bbNao, fMensagens->bbCancelar};
+        fMensagens->bbCancelar->setText(QStringLiteral("voltar"));
+        ModalDriver driver;
+        driver.when(QStringLiteral("fMensagens"), [&buttons, button](QWidget*) {
+            fMensagens->bbExp[2]->click();
+            QTest::mouseClick(buttons[button], Qt::LeftButton);
+        });
+        platform().showModal(*fMensagens);
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QCOMPARE(fMensagens->Resposta, answer);
+        QCOMPARE(recorder->sounds, (QStringList{"loop tempo.wav", "stop"}));
+        QVERIFY(fMensagens->isHidden());
+    }
+
+    void iconsSwitchOnlyTheDialogsLoop()
+    {
+        fMensagens->imComSomClick();
+        QVERIFY(fMensagens->imComSom->isHidden() && !fMensagens->imSemSom->isHidden());
+        fMensagens->imSemSomClick();
+        QCOMPARE(recorder->sounds, (QStringList{"stop", "loop tempo.wav"}));
+        fMensagens->imComSomClick();
+        // The next show starts the loop again while the icon keeps its state.
+        fMensagens->show();
+        QCOMPARE(recorder->sounds.last(), QStringLiteral("loop tempo.wav"));
+        QVERIFY(fMensagens->imComSom->isHidden());
+        fMensagens->close();
+    }
+
+    void previousAnswerStaysUntilTheNext()
+    {
+        fMensagens->bbNaoClick();
+        QCOMPARE(fMensagens->Resposta, QStringLiteral("N"));
+        fMensagens->show();
+        fMensagens->close();
+        QCOMPARE(fMensagens->Resposta, QStringLiteral("N"));
+    }
+};
+
+QTEST_MAIN(TstMensagens)
+#include "tst_mensagens.moc"

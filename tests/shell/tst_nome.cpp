@@ -1,0 +1,225 @@
+#include "estado_partida.h"
+#include "game_folder.h"
+#include "jogadores.h"
+#include "modal_driver.h"
+#include "recording_platform.h"
+#include "tf_jogo.h"
+#include "tf_nome.h"
+#include "tf_placar.h"
+#include "tf_prin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray player(const QString& nome, const QString& eMail)
+{
+    tJogador j;
+    zeraRegistro(j);
+    j.Nome.defineTexto(nome);
+    j.eMail.defineTexto(eMail);
+    return bytesDe(j).toByteArray();
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TstNome : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameFolder> folder;
+    std::unique_ptr<RecordingPlatform> recorder;
+    QString previous;
+    QString matchName;
+
+    QString album() const { return folder->file(QStringLiteral("TernavoAlbum.tnv")); }
+
+    void writeAlbum(const QByteArray& bytes)
+    {
+        QFile file(album());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // The match shown from the player screen: records who plays and ends at once.
+    void expectMatch()
+    {
+        recorder->modalScripts.push_back([this](QDialog& screen) {
+            matchName = screen.objectName() + QLatin1Char(':') + fJogo->NomeJogador;
+            return 0;
+        });
+    }
+
+    QStringList gridRows() const
+    {
+        QStringList rows;
+        for (int r = 0; r < fNome->sgJogadores->rowCount(); ++r) {
+            const auto* name = fNome->sgJogadores->item(r, 0);
+            const auto* mail = fNome->sgJogadores->item(r, 1);
+            rows << (name ? name->text() : QString()) + QLatin1Char('|') +
+                        (mail ? mail->text() : QString());
+        }
+        return rows;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<GameFolder>();
+        recorder = std::make_unique<RecordingPlatform>(folder->path());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder->path());
+        matchName.clear();
+        IdxJogador = 0;
+        fPrin = new TfPrin;
+        fPlacar = new TfPlacar;
+        fNome = new TfNome;
+    }
+
+    void cleanup()
+    {
+        delete fNome;
+        fNome = nullptr;
+        delete fJogo;
+        delete fPlacar;
+        fPlacar = nullptr;
+        delete fPrin;
+        fPrin = nullptr;
+        QDir::setCurrent(previous);
+        recorder.reset();
+        folder.reset();
+    }
+
+    void firstRunWithoutFile()
+    {
+        fNome->FormActivate();
+        QVERIFY(QFile::exists(album()));
+        QCOMPARE(QFileInfo(album()).size(), 0);
+        QVERIFY(fNome->sgJogadores->isHidden());
+        QVERIFY(!fNome->edNome->isHidden() && !fNome->edeMail->isHidden());
+        QCOMPARE(fNome->focusWidget(), fNome->edNome);
+    }
+
+    void emptyFileListsOneEmptyRow()
+    {
+        writeAlbum({});
+        fNome->FormActivate();
+        QVERIFY(!fNome->sgJogadores->isHidden());
+        QCOMPARE(fNome->sgJogadores->rowCount(), 1);
+        QVERIFY(!fNome->edNome->isHidden() && !fNome->edeMail->isHidden());
+
+        expectMatch();
+        fNome->sgJogadoresDblClick(0);
+        QCOMPARE(IdxJogador, 1);
+        QCOMPARE(bytesDe(JogadorAtual).toByteArray(), QByteArray(19304, '\0'));
+        QCOMPARE(matchName, QStringLiteral("fJogo:"));
+        QVERIFY(!fJogo);
+    }
+
+    void threePlayersAndADoubleClick()
+    {
+        writeAlbum(player("Ana", "ana@x.br") + player("Bia", "bia@x.br") +
+                   player("Caio", "caio@x.br"));
+        fNome->FormActivate();
+        QCOMPARE(gridRows(), (QStringList{"Ana|ana@x.br", "Bia|bia@x.br", "Caio|caio@x.br"}));
+        QVERIFY(fNome->edNome->isHidden() && fNome->edeMail->isHidden());
+
+        fNome->sgJogadoresClick(0);
+        QCOMPARE(JogadorAtual.Nome.texto(), QStringLiteral("Ana"));
+        QCOMPARE(IdxJogador, 0);
+
+        expectMatch();
+        fNome->sgJogadoresDblClick(1);
+        QCOMPARE(IdxJogador, 2);
+        QCOMPARE(matchName, QStringLiteral("fJogo:Bia"));
+        QVERIFY(fNome->isHidden());
+    }
+
+    void newPlayerIsAppendedAndPlays()
+    {
+        writeAlbum(player("Bia", "bia@x.br"));
+        fNome->FormActivate();
+        fNome->BitBtn1Click();
+        QCOMPARE(fNome->lbDescr->text(),
+                 QStringLiteral("Digite o seu Nome e eMail. Tecle ENTER para entrar em campo."));
+        QVERIFY(fNome->sgJogadores->isHidden());
+
+        fNome->edNome->clear();
+        fNome->edNomeKeyPress(Qt::Key_Return);
+        QCOMPARE(fNome->edNome->text(), QStringLiteral("Digite seu nome"));
+        fNome->edNome->setText(QStringLiteral("Ana"));
+        fNome->edNomeKeyPress(Qt::Key_Return);
+        QCOMPARE(fNome->focusWidget(), fNome->edeMail);
+
+        fNome->edeMail->clear();
+        fNome->edeMailKeyPress(Qt::Key_Return);
+        QVERIFY(recorder->modalShows.isEmpty());
+
+        fNome->edeMail->setText(QStringLiteral("ana@x.br"));
+        expectMatch();
+        fNome->edeMailKeyPress(Qt::Key_Return);
+        QCOMPARE(matchName, QStringLiteral("fJogo:Ana"));
+        QCOMPARE(IdxJogador, 2);
+        QCOMPARE(JogadorAtual.Nome.texto(), QStringLiteral("Ana"));
+
+        fNome->FormDeactivate();
+        QCOMPARE(readAll(album()), player("Bia", "bia@x.br") + player("Ana", "ana@x.br"));
+    }
+
+    void promptTextsAreAcceptedAsNames()
+    {
+        writeAlbum({});
+        fNome->FormActivate();
+        fNome->edNome->setText(QStringLiteral("Digite seu nome"));
+        fNome->edNomeKeyPress(Qt::Key_Return);
+        QCOMPARE(fNome->focusWidget(), fNome->edeMail);
+        fNome->edNome->clear();
+        fNome->edeMail->setText(QStringLiteral("eMail@"));
+        expectMatch();
+        fNome->edeMailKeyPress(Qt::Key_Enter);
+        QCOMPARE(matchName, QStringLiteral("fJogo:"));
+        QCOMPARE(Jogadores[1].eMail.texto(), QStringLiteral("eMail@"));
+    }
+
+    void fiftyFirstPlayerIsRefused()
+    {
+        QByteArray bytes;
+        for (int k = 1; k <= 50; ++k)
+            bytes += player(QStringLiteral("J%1").arg(k), QStringLiteral("j@x"));
+        writeAlbum(bytes);
+        fNome->FormActivate();
+        fNome->edNome->setText(QStringLiteral("Novo"));
+        fNome->edeMail->setText(QStringLiteral("n@x"));
+        fNome->edeMailKeyPress(Qt::Key_Return);
+        QCOMPARE(recorder->messageBoxes.size(), 1);
+        QVERIFY(recorder->modalShows.isEmpty());
+    }
+
+    void escapeClosesAndSaves()
+    {
+        writeAlbum(player("Bia", "bia@x.br") + QByteArray(10, 'x'));
+        ModalDriver driver;
+        driver.when(QStringLiteral("fNome"), [](QWidget*) {
+            QCOMPARE(fNome->edNome->text(), QStringLiteral("Digite seu nome"));
+            QTest::keyClick(fNome->edNome, Qt::Key_Escape);
+        });
+        QVERIFY(!recorder->modalScripts.size());
+        fPrin->Jogar();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(driver.finished());
+        QVERIFY(fNome->isHidden());
+        QCOMPARE(readAll(album()), player("Bia", "bia@x.br"));
+    }
+};
+
+QTEST_MAIN(TstNome)
+#include "tst_nome.moc"

@@ -1,0 +1,46 @@
+#include "modal_driver.h"
+
+#include "screen.h"
+
+#include <QApplication>
+#include <QWidget>
+
+ModalDriver::ModalDriver(int limitMs)
+    : limit(limitMs)
+{
+    clock.start();
+    timer.setInterval(10);
+    connect(&timer, &QTimer::timeout, this, &ModalDriver::poll);
+    timer.start();
+}
+
+void ModalDriver::when(const QString& screen, std::function<void(QWidget*)> action)
+{
+    steps.push_back({screen, std::move(action)});
+}
+
+void ModalDriver::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (clock.elapsed() > limit) {
+        if (modal) {
+            failures << QStringLiteral("still open after the time limit: ") + modal->objectName();
+            modal->close();
+        }
+        return;
+    }
+    if (!modal)
+        return;
+    if (const auto* screen = qobject_cast<Screen*>(modal); screen && !screen->isActiveScreen())
+        return;
+    if (steps.empty() || steps.front().screen != modal->objectName()) {
+        failures << QStringLiteral("unexpected window: ") + modal->objectName();
+        modal->close();
+        return;
+    }
+    auto action = std::move(steps.front().action);
+    steps.pop_front();
+    // Acting from a timer of its own lets an action open a further modal window while this
+    // driver goes on polling.
+    QTimer::singleShot(0, modal, [action = std::move(action), modal] { action(modal); });
+}
