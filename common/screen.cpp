@@ -93,11 +93,13 @@ void Screen::activate()
     raise();
     activateWindow();
     FormActivate();
+    settled = active;
 }
 
 void Screen::deactivate()
 {
     active = false;
+    settled = false;
     FormDeactivate();
 }
 

@@ -16,8 +16,8 @@ public:
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
 
-    // True between the focus step and the leaving step.
-    bool isActiveScreen() const { return active; }
+    // True from the end of the focus step to the leaving step.
+    bool isActiveScreen() const { return active && settled; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,4 +31,5 @@ private:
 
     bool centred = false;
     bool active = false;
+    bool settled = false;
 };

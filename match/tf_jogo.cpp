@@ -6,7 +6,9 @@
 #include "estado_partida.h"
 #include "game_error.h"
 #include "platform.h"
+#include "report_errors.h"
 #include "sons.h"
+#include "tf_mensagens.h"
 #include "tf_nome.h"
 #include "tf_placar.h"
 #include "tf_prin.h"
@@ -179,6 +181,7 @@ void TfJogo::criaControles()
     };
     bbAuxilio = botao(QStringLiteral("Auxílio Técnico"), 20);
     bbSubst = botao(QStringLiteral("Substituição"), 284);
+    connect(bbSubst, &QPushButton::clicked, this, &TfJogo::bbSubstClick);
 
     imNao = picture(Panel1, QRect(392, 476, 60, 113), QStringLiteral(":/arte/desistir.png"));
     imNao->setToolTip(
@@ -579,6 +582,31 @@ void TfJogo::imSairClick()
     }
     close();
     move(x(), topo);
+}
+
+void TfJogo::bbSubstClick()
+{
+    // The aids wait until the question being closed has made way for the next one.
+    if (tmBolas.isActive())
+        return;
+    imNaoClick();
+    fMensagens->bbCancelar->hide();
+    const bool pagina = reportErrors(
+        [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemPgt1.jpg")); });
+    if (pagina) {
+        // Only an answer given now counts: a dialog closed without one must not replay an
+        // earlier yes.
+        fMensagens->Resposta.clear();
+        platform().showModal(*fMensagens);
+        if (fMensagens->Resposta == QLatin1String("S")) {
+            if (SorteiaQuestao())
+                OpcaoCerta = MostraOpcoes();
+            AjudaUsada = true;
+            RestauraOpcoes();
+            bbAuxilio->setEnabled(true);
+        }
+    }
+    fMensagens->bbCancelar->show();
 }
 
 void TfJogo::EliminaOpcao(int e)

@@ -66,6 +66,7 @@ public:
     void FimDaPartida();
     void imSairClick();
 
+    void bbSubstClick();
     void EliminaOpcao(int e);
     void AlternaDestaque(Panel* panel);
     void RestauraOpcoes();

@@ -109,13 +109,13 @@ private Q_SLOTS:
         recorder.forcedRandom = {0, 0, 5};
         QCOMPARE(sorteiaFigura(0), 5);
         QSet<int> seen;
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < 1200; ++i) {
             const int n = sorteiaFigura(0);
             QVERIFY(n >= 1 && n <= 138);
             seen.insert(n);
         }
-        QCOMPARE(seen.size(), 138);
-        QCOMPARE(recorder.reseeds, 3001);
+        QVERIFY(seen.size() > 130);
+        QCOMPARE(recorder.reseeds, 1201);
     }
 
     void modeZeroMayDealAMarkedPicture()

@@ -5,6 +5,12 @@
 #include <QApplication>
 #include <QWidget>
 
+namespace {
+// How long a window nobody expects may stay up before the driver closes it: a step's action
+// may still be on its way to opening the expected one.
+constexpr int kGraceMs = 1000;
+} // namespace
+
 ModalDriver::ModalDriver(int limitMs)
     : limit(limitMs)
 {
@@ -29,18 +35,28 @@ void ModalDriver::poll()
         }
         return;
     }
-    if (!modal)
+    if (!modal || pending)
         return;
     if (const auto* screen = qobject_cast<Screen*>(modal); screen && !screen->isActiveScreen())
         return;
     if (steps.empty() || steps.front().screen != modal->objectName()) {
-        failures << QStringLiteral("unexpected window: ") + modal->objectName();
-        modal->close();
+        if (!unexpected.isValid()) {
+            unexpected.start();
+        } else if (unexpected.elapsed() > kGraceMs) {
+            failures << QStringLiteral("unexpected window: ") + modal->objectName();
+            modal->close();
+            unexpected.invalidate();
+        }
         return;
     }
+    unexpected.invalidate();
     auto action = std::move(steps.front().action);
     steps.pop_front();
     // Acting from a timer of its own lets an action open a further modal window while this
     // driver goes on polling.
-    QTimer::singleShot(0, modal, [action = std::move(action), modal] { action(modal); });
+    pending = true;
+    QTimer::singleShot(0, modal, [this, action = std::move(action), modal] {
+        pending = false;
+        action(modal);
+    });
 }

@@ -32,5 +32,7 @@ private:
     std::deque<Step> steps;
     QTimer timer;
     QElapsedTimer clock;
+    QElapsedTimer unexpected;
     int limit;
+    bool pending = false;
 };
