@@ -247,38 +247,66 @@ const QHash<QString, Bandeira>& tabela()
         b[QStringLiteral("WAL")] = {QStringLiteral("País de Gales"), 5, 3, [](QPainter& p) {
             p.fillRect(QRectF(0, 0, 5, 1.5), Qt::white);
             p.fillRect(QRectF(0, 1.5, 5, 1.5), QColor(0x00, 0xb1, 0x40));
-            // The dragon walking towards the hoist, reduced to body, neck, head, wing and tail.
-            QPainterPath d;
-            d.moveTo(1.0, 1.2);              // snout
-            d.lineTo(1.35, 0.95);            // head top
-            d.quadTo(1.6, 1.0, 1.65, 1.3);   // neck back
-            d.quadTo(2.2, 1.2, 3.2, 1.45);   // back
-            d.lineTo(3.6, 0.5);              // wing tip
-            d.lineTo(3.55, 1.2);
-            d.quadTo(4.3, 1.2, 4.4, 0.9);    // tail up
-            d.quadTo(4.6, 0.75, 4.5, 1.05);  // tail tip
-            d.quadTo(4.3, 1.5, 3.6, 1.75);
-            d.lineTo(3.7, 2.5);              // back leg
-            d.lineTo(3.4, 2.5);
-            d.lineTo(3.3, 1.95);
-            d.lineTo(2.2, 1.95);
-            d.lineTo(2.0, 2.5);              // front leg
-            d.lineTo(1.75, 2.5);
-            d.lineTo(1.85, 1.85);
-            d.quadTo(1.45, 1.6, 1.35, 1.35); // chest
-            d.lineTo(1.0, 1.35);             // jaw
-            d.closeSubpath();
-            p.setPen(QPen(QColor(0xa0, 0x05, 0x20), 0.03));
-            p.setBrush(QColor(0xd3, 0x07, 0x31));
-            p.drawPath(d);
+            // The dragon passant towards the hoist: body, neck, head, raised wings, legs and a
+            // tail curled over the back, all in red.
+            const QColor vermelho(0xd3, 0x07, 0x31);
+            p.setBrush(vermelho);
+            p.setPen(Qt::NoPen);
+            QPainterPath corpo;
+            corpo.moveTo(1.75, 1.25);
+            corpo.quadTo(2.5, 1.05, 3.45, 1.35);
+            corpo.quadTo(3.6, 1.65, 3.3, 1.85);
+            corpo.quadTo(2.5, 1.95, 1.85, 1.8);
+            corpo.quadTo(1.6, 1.55, 1.75, 1.25);
+            p.drawPath(corpo);
             QPainterPath asa;
-            asa.moveTo(2.3, 1.5);
-            asa.lineTo(2.3, 0.45);
-            asa.lineTo(2.7, 0.7);
-            asa.lineTo(3.0, 0.4);
-            asa.lineTo(3.0, 1.5);
+            asa.moveTo(2.1, 1.2);
+            asa.lineTo(2.2, 0.35);
+            asa.lineTo(2.45, 0.6);
+            asa.lineTo(2.7, 0.3);
+            asa.lineTo(2.9, 0.58);
+            asa.lineTo(3.2, 0.32);
+            asa.lineTo(3.3, 0.7);
+            asa.quadTo(3.0, 0.85, 3.1, 1.25);
+            asa.quadTo(2.9, 0.95, 2.75, 1.2);
+            asa.quadTo(2.55, 0.95, 2.4, 1.2);
             asa.closeSubpath();
             p.drawPath(asa);
+            QPainterPath cabeca;
+            cabeca.moveTo(1.55, 0.7);
+            cabeca.lineTo(1.6, 0.5); // ears
+            cabeca.lineTo(1.7, 0.68);
+            cabeca.quadTo(1.78, 0.85, 1.68, 0.95);
+            cabeca.lineTo(1.1, 1.0); // upper jaw
+            cabeca.lineTo(1.1, 0.88);
+            cabeca.closeSubpath();
+            cabeca.moveTo(1.2, 1.02); // lower jaw
+            cabeca.lineTo(1.62, 1.0);
+            cabeca.lineTo(1.6, 1.12);
+            cabeca.closeSubpath();
+            p.drawPath(cabeca);
+            QPen membro(vermelho, 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(membro);
+            p.setBrush(Qt::NoBrush);
+            QPainterPath pescoco;
+            pescoco.moveTo(1.6, 0.9);
+            pescoco.quadTo(1.75, 1.1, 1.85, 1.4);
+            p.drawPath(pescoco);
+            p.drawLine(QPointF(1.95, 1.7), QPointF(1.55, 1.95)); // raised foreleg
+            p.drawLine(QPointF(1.55, 1.95), QPointF(1.45, 1.8));
+            p.drawLine(QPointF(2.15, 1.8), QPointF(2.05, 2.4));
+            p.drawLine(QPointF(3.1, 1.8), QPointF(3.0, 2.4));
+            p.drawLine(QPointF(3.35, 1.7), QPointF(3.55, 2.35));
+            membro.setWidthF(0.1);
+            p.setPen(membro);
+            QPainterPath cauda;
+            cauda.moveTo(3.4, 1.5);
+            cauda.cubicTo(4.2, 1.6, 4.3, 0.9, 3.8, 0.85);
+            p.drawPath(cauda);
+            p.setPen(Qt::NoPen);
+            p.setBrush(vermelho);
+            p.drawPolygon(QPolygonF{QPointF(3.85, 0.65), QPointF(3.62, 0.9), QPointF(3.9, 0.98)});
+            p.drawPolygon(QPolygonF{QPointF(1.1, 0.94), QPointF(0.85, 0.9), QPointF(1.0, 1.05)});
         }};
         b[QStringLiteral("ARG")] = {QStringLiteral("Argentina"), 3, 2, [](QPainter& p) {
             const QColor celeste(0x74, 0xac, 0xdf);
@@ -362,11 +390,14 @@ const QHash<QString, Bandeira>& tabela()
             p.setPen(Qt::NoPen);
             p.setBrush(Qt::white);
             p.drawEllipse(QPointF(1.5, 1), 0.5, 0.5);
+            p.save();
+            p.scale(0.01, 0.01);
             QPainterPath lua;
-            lua.addEllipse(QPointF(1.5, 1), 0.375, 0.375);
+            lua.addEllipse(QPointF(150, 100), 37.5, 37.5);
             QPainterPath corte;
-            corte.addEllipse(QPointF(1.594, 1), 0.3, 0.3);
+            corte.addEllipse(QPointF(159.4, 100), 30, 30);
             preenche(p, lua.subtracted(corte), v);
+            p.restore();
             preenche(p, estrela(QPointF(1.58, 1), 0.225, 0.09, 5, 180), v);
         }};
         b[QStringLiteral("ESP")] = {QStringLiteral("Espanha"), 3, 2, [](QPainter& p) {
@@ -588,16 +619,18 @@ const QHash<QString, Bandeira>& tabela()
             p.save();
             p.translate(1.5, 1);
             p.rotate(angulo);
+            // Built at 100x scale: path operations flatten curves to absolute tolerances.
+            p.scale(0.01, 0.01);
             QPainterPath circulo;
-            circulo.addEllipse(QPointF(0, 0), 0.5, 0.5);
+            circulo.addEllipse(QPointF(0, 0), 50, 50);
             preenche(p, circulo, QColor(0x00, 0x47, 0xa0));
             QPainterPath metade;
-            metade.moveTo(0.5, 0);
-            metade.arcTo(QRectF(-0.5, -0.5, 1, 1), 0, 180);
+            metade.moveTo(50, 0);
+            metade.arcTo(QRectF(-50, -50, 100, 100), 0, 180);
             metade.closeSubpath();
             QPainterPath esq, dir;
-            esq.addEllipse(QPointF(-0.25, 0), 0.25, 0.25);
-            dir.addEllipse(QPointF(0.25, 0), 0.25, 0.25);
+            esq.addEllipse(QPointF(-25, 0), 25, 25);
+            dir.addEllipse(QPointF(25, 0), 25, 25);
             preenche(p, metade.united(esq).subtracted(dir), QColor(0xcd, 0x2e, 0x3a));
             p.restore();
             // Trigrams on the diagonals: 1 = solid bar, 0 = broken bar.

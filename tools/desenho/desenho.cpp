@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -210,21 +211,33 @@ void bola(QPainter& p, const QRectF& caixa, const QColor& corpo, const QColor& g
     p.drawPath(circulo);
     p.setClipPath(circulo);
     // Central pentagon, its five neighbours cut by the rim, and the seams between them.
-    const qreal rc = r * 0.34;
-    const QPolygonF centro = pentagono(c, rc, -90);
+    const qreal rc = r * 0.3;
     p.setBrush(gomos);
-    p.drawPolygon(centro);
-    QPen costura(gomos, qMax(1.0, r * 0.06), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.drawPolygon(pentagono(c, rc, -90));
+    QList<QPolygonF> vizinhos;
     for (int i = 0; i < 5; ++i) {
         const qreal a = qDegreesToRadians(-90 + 36 + i * 72.0);
-        const QPointF fora(c.x() + r * 0.98 * qCos(a), c.y() + r * 0.98 * qSin(a));
+        const QPointF fora(c.x() + r * 0.86 * qCos(a), c.y() + r * 0.86 * qSin(a));
+        vizinhos << pentagono(fora, rc * 0.82, qRadiansToDegrees(a) + 180);
         p.setPen(Qt::NoPen);
-        p.drawPolygon(pentagono(fora, rc * 0.95, qRadiansToDegrees(a) + 180));
+        p.drawPolygon(vizinhos.last());
+    }
+    const auto maisPerto = [](const QPolygonF& poligono, QPointF alvo) {
+        QPointF melhor = poligono.first();
+        for (const QPointF& v : poligono)
+            if (QLineF(v, alvo).length() < QLineF(melhor, alvo).length())
+                melhor = v;
+        return melhor;
+    };
+    p.setPen(QPen(gomos, qMax(1.0, r * 0.05), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (int i = 0; i < 5; ++i) {
+        // Seam from each corner of the centre to a fork that meets the two nearest neighbours.
         const qreal av = qDegreesToRadians(-90 + i * 72.0);
         const QPointF vertice(c.x() + rc * qCos(av), c.y() + rc * qSin(av));
-        const QPointF borda(c.x() + r * 1.05 * qCos(av), c.y() + r * 1.05 * qSin(av));
-        p.setPen(costura);
-        p.drawLine(vertice, borda);
+        const QPointF garfo(c.x() + r * 0.58 * qCos(av), c.y() + r * 0.58 * qSin(av));
+        p.drawLine(vertice, garfo);
+        p.drawLine(garfo, maisPerto(vizinhos[i], garfo));
+        p.drawLine(garfo, maisPerto(vizinhos[(i + 4) % 5], garfo));
     }
     // Light from the upper left, shade on the lower right.
     QRadialGradient luz(c - QPointF(r * 0.4, r * 0.45), r * 1.6);
