@@ -2,4 +2,4 @@
 
 #include "recursos.h"
 
-QString caminhoArte(QStringView nome) { return QStringLiteral(":/arte/") + nome; }
+QString caminhoArte(QStringView nome) { return QStringLiteral(":/arte/").append(nome); }
