@@ -2,4 +2,6 @@
 
 #include "recursos.h"
 
-QString caminhoArte(QStringView nome) { return QStringLiteral(":/arte/").append(nome); }
+QString caminhoArte(QStringView nome) {
+    return QStringLiteral(":/arte/").append(nome);
+}

@@ -14,8 +14,7 @@ struct Familias {
     QString destaque, texto;
 };
 
-QString registra(const QString& arquivo)
-{
+QString registra(const QString& arquivo) {
     const int id = QFontDatabase::addApplicationFont(arquivo);
     const QStringList familias = QFontDatabase::applicationFontFamilies(id);
     if (id < 0 || familias.isEmpty()) {
@@ -26,8 +25,7 @@ QString registra(const QString& arquivo)
     return familias.first();
 }
 
-const Familias& familias()
-{
+const Familias& familias() {
     static const Familias f = [] {
         Familias r;
         r.destaque = registra(QStringLiteral(":/fontes/BebasNeue-Bold.otf"));
@@ -40,8 +38,14 @@ const Familias& familias()
 
 } // namespace
 
-void carregaFontes() { familias(); }
+void carregaFontes() {
+    familias();
+}
 
-QString fonteDestaque() { return familias().destaque; }
+QString fonteDestaque() {
+    return familias().destaque;
+}
 
-QString fonteTexto() { return familias().texto; }
+QString fonteTexto() {
+    return familias().texto;
+}

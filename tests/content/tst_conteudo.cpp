@@ -15,17 +15,14 @@ namespace {
 
 const QString kJogo = QStringLiteral(DRIBOLEX_GAME_DIR "/");
 
-QByteArray le(const QString& caminho)
-{
+QByteArray le(const QString& caminho) {
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Bits per pixel of a BMP file, or 0 when it is not one.
-int bitsBmp(const QByteArray& b)
-{
-    if (b.size() < 30 || !b.startsWith("BM"))
-        return 0;
+int bitsBmp(const QByteArray& b) {
+    if (b.size() < 30 || !b.startsWith("BM")) return 0;
     return qFromLittleEndian<quint16>(b.constData() + 28);
 }
 
@@ -35,8 +32,7 @@ struct Wav {
     QString erro;
 };
 
-Wav leWav(const QByteArray& b)
-{
+Wav leWav(const QByteArray& b) {
     Wav w;
     if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
         w.erro = QStringLiteral("não é RIFF/WAVE");
@@ -75,11 +71,10 @@ class TstConteudo : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void stickersAre24BitCards()
-    {
+    void stickersAre24BitCards() {
         for (int n = 1; n <= 139; ++n) {
-            const QString nome = kJogo + QStringLiteral("PastaImg/imagem%1.bmp")
-                                             .arg(n, 5, 10, QLatin1Char('0'));
+            const QString nome =
+                kJogo + QStringLiteral("PastaImg/imagem%1.bmp").arg(n, 5, 10, QLatin1Char('0'));
             const QByteArray bytes = le(nome);
             QCOMPARE(bitsBmp(bytes), 24);
             QCOMPARE(QImage::fromData(bytes).size(), QSize(320, 320));
@@ -89,17 +84,15 @@ private Q_SLOTS:
         QCOMPARE(vazia.read().size(), QSize(320, 320));
     }
 
-    void helpPagesAreLargeJpegs_data()
-    {
+    void helpPagesAreLargeJpegs_data() {
         QTest::addColumn<QString>("pagina");
-        for (const char* p : {"ImagemExp1", "ImagemExp2", "ImagemExp7", "ImagemExp8", "ImagemExp9",
-                              "ImagemExp11", "ImagemExp12", "ImagemExp13", "ImagemExp14",
-                              "ImagemPgt1"})
+        for (const char* p :
+             {"ImagemExp1", "ImagemExp2", "ImagemExp7", "ImagemExp8", "ImagemExp9", "ImagemExp11",
+              "ImagemExp12", "ImagemExp13", "ImagemExp14", "ImagemPgt1"})
             QTest::newRow(p) << QString::fromLatin1(p);
     }
 
-    void helpPagesAreLargeJpegs()
-    {
+    void helpPagesAreLargeJpegs() {
         QFETCH(QString, pagina);
         QImageReader leitor(kJogo + QStringLiteral("PastaImgHelp/") + pagina +
                             QStringLiteral(".jpg"));
@@ -117,15 +110,13 @@ private Q_SLOTS:
         QVERIFY(escuros > 300);
     }
 
-    void bannerIs24BitBmp()
-    {
+    void bannerIs24BitBmp() {
         const QByteArray bytes = le(kJogo + QStringLiteral("ImgPatroc/LogoTernavo.bmp"));
         QCOMPARE(bitsBmp(bytes), 24);
         QCOMPARE(QImage::fromData(bytes).size(), QSize(1216, 378));
     }
 
-    void soundsArePleasantPcm_data()
-    {
+    void soundsArePleasantPcm_data() {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<double>("minimo");
         QTest::addColumn<double>("maximo");
@@ -143,8 +134,7 @@ private Q_SLOTS:
         QTest::newRow("certo4") << QStringLiteral("certo4.wav") << 1.7 << 2.3 << false;
     }
 
-    void soundsArePleasantPcm()
-    {
+    void soundsArePleasantPcm() {
         QFETCH(QString, nome);
         QFETCH(double, minimo);
         QFETCH(double, maximo);
@@ -174,10 +164,10 @@ private Q_SLOTS:
                 passos << std::abs(w.amostras[i] - w.amostras[i - 1]);
             std::sort(passos.begin(), passos.end());
             const int p99 = passos[passos.size() * 99 / 100];
-            QVERIFY2(std::abs(ultima - primeira) <= std::max(p99, 64),
-                     qPrintable(QStringLiteral("salto %1, p99 %2")
-                                    .arg(std::abs(ultima - primeira))
-                                    .arg(p99)));
+            QVERIFY2(
+                std::abs(ultima - primeira) <= std::max(p99, 64),
+                qPrintable(
+                    QStringLiteral("salto %1, p99 %2").arg(std::abs(ultima - primeira)).arg(p99)));
         } else {
             // Short cues fade in and out.
             QVERIFY(std::abs(primeira) < 330);

@@ -19,29 +19,42 @@ struct Peca {
 };
 
 const Peca kPecas[] = {
-    {"fundo_jogo.jpg", 916, 652, false},   {"bola_branca.png", 73, 69, true},
-    {"bola_azul.png", 73, 69, true},       {"bola_amarela.png", 73, 69, true},
-    {"bola_verde.png", 73, 69, true},      {"bola_vermelha.png", 26, 26, true},
-    {"confirmar.png", 60, 113, true},      {"desistir.png", 60, 113, true},
-    {"som_ligado.png", 45, 45, true},      {"som_desligado.png", 45, 45, true},
-    {"sair.png", 49, 49, true},            {"titulo.jpg", 608, 141, false},
-    {"menu_jogar.png", 170, 170, true},    {"menu_explicar.png", 170, 170, true},
-    {"menu_sair.png", 170, 170, true},     {"fundo_nome.jpg", 600, 450, false},
-    {"fundo_mensagens.jpg", 776, 560, false}, {"pagina_inicial.jpg", 513, 481, false},
-    {"gol.png", 261, 105, true},           {"goleiro.png", 45, 53, true},
-    {"batedor.png", 45, 57, true},         {"bola.png", 20, 20, true},
-    {"seta_esquerda.png", 49, 25, true},   {"seta_direita.png", 49, 25, true},
-    {"ajuda.png", 49, 49, true},           {"seta_anterior.png", 24, 24, true},
-    {"seta_proxima.png", 24, 24, true},    {"icone.png", 256, 256, true},
+    {"fundo_jogo.jpg", 916, 652, false},
+    {"bola_branca.png", 73, 69, true},
+    {"bola_azul.png", 73, 69, true},
+    {"bola_amarela.png", 73, 69, true},
+    {"bola_verde.png", 73, 69, true},
+    {"bola_vermelha.png", 26, 26, true},
+    {"confirmar.png", 60, 113, true},
+    {"desistir.png", 60, 113, true},
+    {"som_ligado.png", 45, 45, true},
+    {"som_desligado.png", 45, 45, true},
+    {"sair.png", 49, 49, true},
+    {"titulo.jpg", 608, 141, false},
+    {"menu_jogar.png", 170, 170, true},
+    {"menu_explicar.png", 170, 170, true},
+    {"menu_sair.png", 170, 170, true},
+    {"fundo_nome.jpg", 600, 450, false},
+    {"fundo_mensagens.jpg", 776, 560, false},
+    {"pagina_inicial.jpg", 513, 481, false},
+    {"gol.png", 261, 105, true},
+    {"goleiro.png", 45, 53, true},
+    {"batedor.png", 45, 57, true},
+    {"bola.png", 20, 20, true},
+    {"seta_esquerda.png", 49, 25, true},
+    {"seta_direita.png", 49, 25, true},
+    {"ajuda.png", 49, 49, true},
+    {"seta_anterior.png", 24, 24, true},
+    {"seta_proxima.png", 24, 24, true},
+    {"icone.png", 256, 256, true},
 };
 
 // Every letter a Portuguese text may need, plus the punctuation the help pages use.
-const QString kPortugues = QStringLiteral(
-    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
-    "áâãàéêíóôõúüçÁÂÃÀÉÊÍÓÔÕÚÜÇªº–×?!.,:;()\"'");
+const QString kPortugues =
+    QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
+                   "áâãàéêíóôõúüçÁÂÃÀÉÊÍÓÔÕÚÜÇªº–×?!.,:;()\"'");
 
-QImage bandeiraEm(const QString& codigo, int altura)
-{
+QImage bandeiraEm(const QString& codigo, int altura) {
     const int largura = qRound(altura * desenho::proporcaoBandeira(codigo));
     QImage imagem(largura, altura, QImage::Format_RGB32);
     imagem.fill(Qt::magenta);
@@ -50,8 +63,7 @@ QImage bandeiraEm(const QString& codigo, int altura)
     return imagem;
 }
 
-bool parecida(QRgb a, QColor b)
-{
+bool parecida(QRgb a, QColor b) {
     return qAbs(qRed(a) - b.red()) < 40 && qAbs(qGreen(a) - b.green()) < 40 &&
            qAbs(qBlue(a) - b.blue()) < 40;
 }
@@ -64,8 +76,7 @@ class TstRecursos : public QObject {
 private Q_SLOTS:
     void initTestCase() { carregaFontes(); }
 
-    void screenArt_data()
-    {
+    void screenArt_data() {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QSize>("tamanho");
         QTest::addColumn<bool>("transparente");
@@ -74,8 +85,7 @@ private Q_SLOTS:
                                   << QSize(p.largura * 2, p.altura * 2) << p.transparente;
     }
 
-    void screenArt()
-    {
+    void screenArt() {
         QFETCH(QString, nome);
         QFETCH(QSize, tamanho);
         QFETCH(bool, transparente);
@@ -98,8 +108,7 @@ private Q_SLOTS:
         }
     }
 
-    void whiteBallReadsAtGoalSize()
-    {
+    void whiteBallReadsAtGoalSize() {
         // Shown 26 x 26 as the goal-for ball: it must stay a light ball with dark panels.
         const QImage pequena = QImage(caminhoArte(u"bola_branca.png"))
                                    .scaled(26, 26, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -107,8 +116,7 @@ private Q_SLOTS:
         for (int y = 0; y < pequena.height(); ++y)
             for (int x = 0; x < pequena.width(); ++x) {
                 const QRgb c = pequena.pixel(x, y);
-                if (qAlpha(c) < 200)
-                    continue;
+                if (qAlpha(c) < 200) continue;
                 claros += qGray(c) > 180;
                 escuros += qGray(c) < 70;
             }
@@ -116,8 +124,7 @@ private Q_SLOTS:
         QVERIFY(escuros > 40);
     }
 
-    void fontsRegisterWithPortugueseGlyphs_data()
-    {
+    void fontsRegisterWithPortugueseGlyphs_data() {
         QTest::addColumn<QString>("arquivo");
         QTest::addColumn<bool>("destaque");
         QTest::newRow("Bebas Neue") << QStringLiteral(":/fontes/BebasNeue-Bold.otf") << true;
@@ -125,8 +132,7 @@ private Q_SLOTS:
         QTest::newRow("Open Sans Bold") << QStringLiteral(":/fontes/OpenSans-Bold.ttf") << false;
     }
 
-    void fontsRegisterWithPortugueseGlyphs()
-    {
+    void fontsRegisterWithPortugueseGlyphs() {
         QFETCH(QString, arquivo);
         QFETCH(bool, destaque);
         const QRawFont fonte(arquivo, 20);
@@ -137,11 +143,12 @@ private Q_SLOTS:
         QVERIFY(QFontDatabase::families().contains(fonte.familyName()));
     }
 
-    void everyTeamHasAFlagAndAName()
-    {
-        const QStringList codigos = QStringLiteral(
-            "QAT ECU SEN NED ENG IRN USA WAL ARG KSA MEX POL FRA AUS DEN TUN ESP CRC GER JPN "
-            "BEL CAN MAR CRO BRA SRB SUI CMR POR GHA URU KOR").split(QLatin1Char(' '));
+    void everyTeamHasAFlagAndAName() {
+        const QStringList codigos =
+            QStringLiteral(
+                "QAT ECU SEN NED ENG IRN USA WAL ARG KSA MEX POL FRA AUS DEN TUN ESP CRC GER JPN "
+                "BEL CAN MAR CRO BRA SRB SUI CMR POR GHA URU KOR")
+                .split(QLatin1Char(' '));
         for (const QString& c : codigos) {
             QVERIFY2(desenho::temBandeira(c), qPrintable(c));
             QVERIFY2(!desenho::nomeSelecao(c).isEmpty(), qPrintable(c));
@@ -153,8 +160,7 @@ private Q_SLOTS:
         QVERIFY(!desenho::temBandeira(QStringLiteral("ITA")));
     }
 
-    void flagColoursAndLayout_data()
-    {
+    void flagColoursAndLayout_data() {
         QTest::addColumn<QString>("codigo");
         QTest::addColumn<QPointF>("ponto"); // fraction of width and height
         QTest::addColumn<QColor>("cor");
@@ -235,8 +241,7 @@ private Q_SLOTS:
             QTest::newRow(c.nome) << QString::fromLatin1(c.codigo) << QPointF(c.x, c.y) << c.cor;
     }
 
-    void flagColoursAndLayout()
-    {
+    void flagColoursAndLayout() {
         QFETCH(QString, codigo);
         QFETCH(QPointF, ponto);
         QFETCH(QColor, cor);

@@ -30,8 +30,7 @@ struct Pagina {
     QString arquivo, titulo, figura, corpo;
 };
 
-Pagina lePagina(const QString& caminho)
-{
+Pagina lePagina(const QString& caminho) {
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
         falha(QStringLiteral("não foi possível abrir %1").arg(caminho));
@@ -40,8 +39,7 @@ Pagina lePagina(const QString& caminho)
     QStringList corpo;
     bool noCorpo = false;
     for (const QString& linha : QString::fromUtf8(arquivo.readAll()).split(QLatin1Char('\n'))) {
-        if (linha.startsWith(QLatin1Char('#')))
-            continue;
+        if (linha.startsWith(QLatin1Char('#'))) continue;
         if (noCorpo) {
             corpo << linha;
         } else if (linha.startsWith(QStringLiteral("Título:"))) {
@@ -61,36 +59,31 @@ Pagina lePagina(const QString& caminho)
 }
 
 // Paragraphs, "- " list items and **bold** into the little HTML QTextDocument understands.
-QString html(const QString& corpo)
-{
+QString html(const QString& corpo) {
     QString saida;
     bool naLista = false;
     static const QRegularExpression negrito(QStringLiteral("\\*\\*(.+?)\\*\\*"));
     for (const QString& bloco : corpo.split(QRegularExpression(QStringLiteral("\\n\\s*\\n")))) {
         for (const QString& bruta : bloco.split(QLatin1Char('\n'))) {
             const QString linha = bruta.trimmed();
-            if (linha.isEmpty())
-                continue;
+            if (linha.isEmpty()) continue;
             const bool item = linha.startsWith(QStringLiteral("- "));
             QString texto = (item ? linha.mid(2) : linha).toHtmlEscaped();
             texto.replace(negrito, QStringLiteral("<b>\\1</b>"));
             if (item && !naLista)
                 saida += QStringLiteral("<ul style=\"margin-left:0px; -qt-list-indent:1\">");
-            if (!item && naLista)
-                saida += QStringLiteral("</ul>");
+            if (!item && naLista) saida += QStringLiteral("</ul>");
             naLista = item;
             saida += item ? QStringLiteral("<li style=\"margin-bottom:10px\">%1</li>").arg(texto)
                           : QStringLiteral("<p style=\"margin-bottom:18px\">%1</p>").arg(texto);
         }
     }
-    if (naLista)
-        saida += QStringLiteral("</ul>");
+    if (naLista) saida += QStringLiteral("</ul>");
     return saida;
 }
 
 // Lays the text out at the largest size that fits the text box.
-void desenhaTexto(QPainter& p, const Pagina& pagina)
-{
+void desenhaTexto(QPainter& p, const Pagina& pagina) {
     QTextDocument documento;
     documento.setDocumentMargin(0);
     documento.setHtml(html(pagina.corpo));
@@ -98,8 +91,7 @@ void desenhaTexto(QPainter& p, const Pagina& pagina)
     int tamanho = 36;
     for (;; --tamanho) {
         documento.setDefaultFont(desenho::fonteTexto(tamanho));
-        if (documento.size().height() <= kTexto.height())
-            break;
+        if (documento.size().height() <= kTexto.height()) break;
         if (tamanho <= 28)
             falha(QStringLiteral("%1: o texto não cabe na página").arg(pagina.arquivo));
     }
@@ -113,10 +105,10 @@ void desenhaTexto(QPainter& p, const Pagina& pagina)
 
 class Figuras {
 public:
-    explicit Figuras(const QString& pastaArte) : arte(pastaArte) {}
+    explicit Figuras(const QString& pastaArte)
+        : arte(pastaArte) {}
 
-    void desenha(QPainter& p, const Pagina& pagina)
-    {
+    void desenha(QPainter& p, const Pagina& pagina) {
         const QHash<QString, void (Figuras::*)(QPainter&)> tabela = {
             {QStringLiteral("menu"), &Figuras::menu},
             {QStringLiteral("ajudas"), &Figuras::ajudas},
@@ -130,7 +122,8 @@ public:
             {QStringLiteral("pergunta"), &Figuras::pergunta}};
         const auto figura = tabela.value(pagina.figura);
         if (!figura)
-            falha(QStringLiteral("%1: figura desconhecida \"%2\"").arg(pagina.arquivo, pagina.figura));
+            falha(QStringLiteral("%1: figura desconhecida \"%2\"")
+                      .arg(pagina.arquivo, pagina.figura));
         p.save();
         (this->*figura)(p);
         p.restore();
@@ -139,17 +132,14 @@ public:
 private:
     QString arte;
 
-    QImage peca(const QString& nome) const
-    {
+    QImage peca(const QString& nome) const {
         QImage imagem(arte + QLatin1Char('/') + nome);
-        if (imagem.isNull())
-            falha(QStringLiteral("arte ausente: %1/%2").arg(arte, nome));
+        if (imagem.isNull()) falha(QStringLiteral("arte ausente: %1/%2").arg(arte, nome));
         return imagem;
     }
 
     // A picture from the screen art, fitted into r without distortion.
-    void poe(QPainter& p, const QString& nome, const QRectF& r) const
-    {
+    void poe(QPainter& p, const QString& nome, const QRectF& r) const {
         const QImage imagem = peca(nome);
         QSizeF tamanho = imagem.size().scaled(r.size().toSize(), Qt::KeepAspectRatio);
         QRectF alvo(QPointF(0, 0), tamanho);
@@ -158,16 +148,14 @@ private:
         p.drawImage(alvo, imagem);
     }
 
-    static void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30)
-    {
+    static void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30) {
         p.setPen(kTinta);
         p.setFont(desenho::fonteTexto(tamanho, true));
         p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, texto);
     }
 
     static void botao(QPainter& p, const QRectF& r, const QString& texto, const QColor& cor,
-                      qreal tamanho = 32)
-    {
+                      qreal tamanho = 32) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 60));
@@ -183,8 +171,7 @@ private:
         p.drawText(r, Qt::AlignCenter, texto);
     }
 
-    static void seta(QPainter& p, QPointF de, QPointF para)
-    {
+    static void seta(QPainter& p, QPointF de, QPointF para) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(kVerde, 8, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(de, para);
@@ -201,12 +188,11 @@ private:
 
     // A small sticker card: frame, flag or grey placeholder, coloured band with the name.
     static void cartao(QPainter& p, const QRectF& r, const QString& codigo, const QString& nome,
-                       const QColor& cor)
-    {
+                       const QColor& cor) {
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(r, kOuro);
-        const QRectF dentro = r.adjusted(r.width() * 0.04, r.width() * 0.04, -r.width() * 0.04,
-                                         -r.width() * 0.04);
+        const QRectF dentro =
+            r.adjusted(r.width() * 0.04, r.width() * 0.04, -r.width() * 0.04, -r.width() * 0.04);
         if (codigo.isEmpty()) {
             p.fillRect(dentro, QColor(0xdc, 0xde, 0xe1));
             p.setPen(QPen(QColor(0x80, 0x84, 0x8a), 3, Qt::DashLine));
@@ -236,35 +222,32 @@ private:
                                desenho::fonteDestaque(faixa.height() * 0.7), 10, Qt::AlignCenter);
     }
 
-    void menu(QPainter& p)
-    {
-        const QStringList pecas = {QStringLiteral("menu_jogar.png"),
-                                   QStringLiteral("menu_explicar.png"),
-                                   QStringLiteral("menu_sair.png"),
-                                   QStringLiteral("som_desligado.png")};
+    void menu(QPainter& p) {
+        const QStringList pecas = {
+            QStringLiteral("menu_jogar.png"), QStringLiteral("menu_explicar.png"),
+            QStringLiteral("menu_sair.png"), QStringLiteral("som_desligado.png")};
         const QStringList nomes = {QStringLiteral("Jogar"), QStringLiteral("Explicar"),
                                    QStringLiteral("Fim de Jogo"), QStringLiteral("Som")};
         for (int i = 0; i < 4; ++i) {
             const QRectF coluna(kFigura.left() + i * kFigura.width() / 4, kFigura.top(),
                                 kFigura.width() / 4, kFigura.height());
             const qreal lado = i == 3 ? 110 : 200;
-            poe(p, pecas[i], QRectF(coluna.center().x() - lado / 2, coluna.top() + 105 - lado / 2,
-                                    lado, lado));
+            poe(p, pecas[i],
+                QRectF(coluna.center().x() - lado / 2, coluna.top() + 105 - lado / 2, lado, lado));
             rotulo(p, QRectF(coluna.left(), coluna.top() + 210, coluna.width(), 50), nomes[i]);
         }
     }
 
-    void ajudas(QPainter& p)
-    {
-        botao(p, QRectF(80, 200, 380, 100), QStringLiteral("Substituição"), QColor(0x1f, 0x6f, 0xc8));
+    void ajudas(QPainter& p) {
+        botao(p, QRectF(80, 200, 380, 100), QStringLiteral("Substituição"),
+              QColor(0x1f, 0x6f, 0xc8));
         botao(p, QRectF(566, 200, 380, 100), QStringLiteral("Auxílio Técnico"),
               QColor(0xd9, 0x6a, 0x10));
         rotulo(p, QRectF(80, 320, 380, 80), QStringLiteral("troca a pergunta"), 28);
         rotulo(p, QRectF(566, 320, 380, 80), QStringLiteral("cobrança de pênalti"), 28);
     }
 
-    void finalizar(QPainter& p)
-    {
+    void finalizar(QPainter& p) {
         poe(p, QStringLiteral("sair.png"), QRectF(120, 172, 200, 200));
         seta(p, QPointF(360, 272), QPointF(470, 272));
         const QRectF caixa(510, 172, 420, 210);
@@ -282,8 +265,7 @@ private:
               QColor(0xc8, 0x2a, 0x2a));
     }
 
-    void placar(QPainter& p)
-    {
+    void placar(QPainter& p) {
         const QRectF painel(60, 150, 560, 255);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(kOuro, 5));
@@ -311,20 +293,19 @@ private:
         rotulo(p, QRectF(650, 310, 310, 60), QStringLiteral("+3 figurinhas"), 32);
     }
 
-    void auxilio(QPainter& p)
-    {
+    void auxilio(QPainter& p) {
         penaltiCena(p, QRectF(60, 150, 520, 260), false);
         seta(p, QPointF(600, 280), QPointF(680, 280));
         const QString letras[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-        const QString bolas[] = {QStringLiteral("bola_azul.png"), QStringLiteral("bola_amarela.png"),
+        const QString bolas[] = {QStringLiteral("bola_azul.png"),
+                                 QStringLiteral("bola_amarela.png"),
                                  QStringLiteral("bola_verde.png")};
         for (int i = 0; i < 3; ++i) {
             const QRectF linha(710, 160 + i * 82, 260, 72);
             poe(p, bolas[i], QRectF(linha.left(), linha.top(), 72, 68));
             p.setPen(QColor(0x1d, 0x2b, 0x22));
             p.setFont(desenho::fonteDestaque(52));
-            p.drawText(QRectF(linha.left() + 86, linha.top(), 60, 72), Qt::AlignVCenter,
-                       letras[i]);
+            p.drawText(QRectF(linha.left() + 86, linha.top(), 60, 72), Qt::AlignVCenter, letras[i]);
             if (i == 1) {
                 p.setPen(QPen(QColor(0xd0, 0x20, 0x20), 9, Qt::SolidLine, Qt::RoundCap));
                 p.drawLine(QPointF(linha.left() - 8, linha.center().y()),
@@ -333,8 +314,7 @@ private:
         }
     }
 
-    void penaltiCena(QPainter& p, const QRectF& r, bool comControles)
-    {
+    void penaltiCena(QPainter& p, const QRectF& r, bool comControles) {
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient gramado(r.topLeft(), r.bottomLeft());
         gramado.setColorAt(0, QColor(0x3c, 0xa8, 0x50));
@@ -358,8 +338,7 @@ private:
             QRectF(r.center().x() - bH * 0.75, r.bottom() - bH, bH * 45 / 57, bH));
     }
 
-    void imagens(QPainter& p)
-    {
+    void imagens(QPainter& p) {
         cartao(p, QRectF(100, 150, 220, 220), QStringLiteral("QAT"), QStringLiteral("Catar"),
                QColor(0x8a, 0x15, 0x38));
         rotulo(p, QRectF(60, 372, 300, 40), QStringLiteral("Catar, o país-sede"), 26);
@@ -371,8 +350,7 @@ private:
         rotulo(p, QRectF(710, 356, 200, 40), QStringLiteral("falta ganhar"), 26);
     }
 
-    void substituicao(QPainter& p)
-    {
+    void substituicao(QPainter& p) {
         const auto folha = [&](const QRectF& r, const QString& texto) {
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(QColor(0x0a, 0x22, 0x5a), 4));
@@ -396,23 +374,39 @@ private:
         p.drawPolygon(QPolygonF{QPointF(442, 340), QPointF(428, 300), QPointF(468, 306)});
     }
 
-    void album(QPainter& p)
-    {
+    void album(QPainter& p) {
         const QRectF pagina(60, 150, 560, 262);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x5a, 0x3a, 0x1a), 4));
         p.setBrush(QColor(0xf4, 0xec, 0xd6));
         p.drawRoundedRect(pagina, 10, 10);
-        const QString codigos[12] = {QStringLiteral("BRA"), QString(), QStringLiteral("ARG"),
-                                     QString(),             QStringLiteral("FRA"), QString(),
-                                     QString(),             QStringLiteral("CRO"), QString(),
-                                     QStringLiteral("MAR"), QString(),             QString()};
-        const QString nomes[12] = {QStringLiteral("Brasil"), {}, QStringLiteral("Argentina"), {},
-                                   QStringLiteral("França"), {}, {}, QStringLiteral("Croácia"),
-                                   {}, QStringLiteral("Marrocos"), {}, {}};
+        const QString codigos[12] = {QStringLiteral("BRA"),
+                                     QString(),
+                                     QStringLiteral("ARG"),
+                                     QString(),
+                                     QStringLiteral("FRA"),
+                                     QString(),
+                                     QString(),
+                                     QStringLiteral("CRO"),
+                                     QString(),
+                                     QStringLiteral("MAR"),
+                                     QString(),
+                                     QString()};
+        const QString nomes[12] = {QStringLiteral("Brasil"),
+                                   {},
+                                   QStringLiteral("Argentina"),
+                                   {},
+                                   QStringLiteral("França"),
+                                   {},
+                                   {},
+                                   QStringLiteral("Croácia"),
+                                   {},
+                                   QStringLiteral("Marrocos"),
+                                   {},
+                                   {}};
         for (int i = 0; i < 12; ++i) {
-            const QRectF r(pagina.left() + 20 + (i % 6) * 89, pagina.top() + 14 + (i / 6) * 122,
-                           80, 110);
+            const QRectF r(pagina.left() + 20 + (i % 6) * 89, pagina.top() + 14 + (i / 6) * 122, 80,
+                           110);
             cartao(p, QRectF(r.left(), r.top() + 15, 80, 80), codigos[i], nomes[i],
                    QColor(0x0b, 0x3d, 0x91));
         }
@@ -421,8 +415,8 @@ private:
         botao(p, QRectF(660, 340, 300, 72), QStringLiteral("Repetidas"), QColor(0x1f, 0x6f, 0xc8));
     }
 
-    static void tecla(QPainter& p, const QRectF& r, const std::function<void(const QRectF&)>& marca)
-    {
+    static void tecla(QPainter& p, const QRectF& r,
+                      const std::function<void(const QRectF&)>& marca) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x50, 0x50, 0x58), 3));
         p.setBrush(QColor(0xf2, 0xf2, 0xf4));
@@ -432,8 +426,7 @@ private:
         marca(r);
     }
 
-    static void triangulo(QPainter& p, const QRectF& r, int graus)
-    {
+    static void triangulo(QPainter& p, const QRectF& r, int graus) {
         p.save();
         p.translate(r.center());
         p.rotate(graus);
@@ -442,8 +435,7 @@ private:
         p.restore();
     }
 
-    void penalti(QPainter& p)
-    {
+    void penalti(QPainter& p) {
         penaltiCena(p, QRectF(36, 146, 470, 270), true);
         // Controls: arrows to aim, force bars, keys, help and exit.
         poe(p, QStringLiteral("seta_esquerda.png"), QRectF(530, 160, 98, 50));
@@ -468,8 +460,7 @@ private:
         poe(p, QStringLiteral("sair.png"), QRectF(918, 250, 70, 70));
     }
 
-    void pergunta(QPainter& p)
-    {
+    void pergunta(QPainter& p) {
         poe(p, QStringLiteral("ajuda.png"), QRectF(120, 175, 200, 200));
         botao(p, QRectF(430, 190, 220, 100), QStringLiteral("SIM"), QColor(0x1f, 0xa8, 0x45), 44);
         botao(p, QRectF(700, 190, 220, 100), QStringLiteral("NÃO"), QColor(0xc8, 0x2a, 0x2a), 44);
@@ -478,8 +469,7 @@ private:
     }
 };
 
-QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
-{
+QImage desenhaPagina(const Pagina& pagina, Figuras& figuras) {
     QImage imagem = desenho::telaOpaca(kLargura, kAltura, QColor(0xf7, 0xf4, 0xea));
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
@@ -503,13 +493,11 @@ QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     desenho::preparaSemTela();
     desenho::defineNomePrograma("gera_ajuda");
     QGuiApplication app(argc, argv);
-    if (argc < 4)
-        falha(QStringLiteral("uso: gera_ajuda PASTA_ARTE PASTA_SAIDA PAGINA.txt..."));
+    if (argc < 4) falha(QStringLiteral("uso: gera_ajuda PASTA_ARTE PASTA_SAIDA PAGINA.txt..."));
     carregaFontes();
     Figuras figuras(QString::fromLocal8Bit(argv[1]));
     const QString saida = QString::fromLocal8Bit(argv[2]);
@@ -518,8 +506,7 @@ int main(int argc, char** argv)
         const Pagina pagina = lePagina(QString::fromLocal8Bit(argv[i]));
         paginas.append({pagina.arquivo, desenhaPagina(pagina, figuras)});
     }
-    if (!QDir().mkpath(saida))
-        falha(QStringLiteral("não foi possível criar %1").arg(saida));
+    if (!QDir().mkpath(saida)) falha(QStringLiteral("não foi possível criar %1").arg(saida));
     for (const auto& [nome, imagem] : paginas)
         desenho::salva(imagem, saida + QLatin1Char('/') + nome + QStringLiteral(".jpg"), 90);
     return 0;

@@ -23,9 +23,9 @@ constexpr int kEscala = 2;
 // Small deterministic generator, so crowds and stars come out the same on every build.
 class Sorteio {
 public:
-    explicit Sorteio(quint32 semente) : estado(semente) {}
-    quint32 proximo()
-    {
+    explicit Sorteio(quint32 semente)
+        : estado(semente) {}
+    quint32 proximo() {
         estado ^= estado << 13;
         estado ^= estado >> 17;
         estado ^= estado << 5;
@@ -39,8 +39,7 @@ private:
 
 const QColor kOuro(0xf2, 0xc9, 0x4c);
 
-void sombraSuave(QPainter& p, const QRectF& elipse, int alfa)
-{
+void sombraSuave(QPainter& p, const QRectF& elipse, int alfa) {
     QRadialGradient g(elipse.center(), elipse.width() / 2);
     g.setColorAt(0, QColor(0, 0, 0, alfa));
     g.setColorAt(1, QColor(0, 0, 0, 0));
@@ -54,8 +53,7 @@ void sombraSuave(QPainter& p, const QRectF& elipse, int alfa)
     p.restore();
 }
 
-QImage bolaColorida(int largura, int altura, const QColor& corpo, const QColor& gomos)
-{
+QImage bolaColorida(int largura, int altura, const QColor& corpo, const QColor& gomos) {
     QImage img = desenho::telaTransparente(largura, altura);
     QPainter p(&img);
     const qreal d = qMin(largura, altura) - 4;
@@ -63,8 +61,7 @@ QImage bolaColorida(int largura, int altura, const QColor& corpo, const QColor& 
     return img;
 }
 
-QImage campoEscuro(int largura, int altura)
-{
+QImage campoEscuro(int largura, int altura) {
     QImage img = desenho::telaOpaca(largura, altura, QColor(0x0b, 0x3a, 0x1d));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -80,8 +77,8 @@ QImage campoEscuro(int largura, int altura)
     p.drawRect(m);
     p.drawLine(QPointF(m.center().x(), m.top()), QPointF(m.center().x(), m.bottom()));
     p.drawEllipse(m.center(), m.height() * 0.17, m.height() * 0.17);
-    p.drawRect(QRectF(m.left(), m.center().y() - m.height() * 0.3, m.width() * 0.14,
-                      m.height() * 0.6));
+    p.drawRect(
+        QRectF(m.left(), m.center().y() - m.height() * 0.3, m.width() * 0.14, m.height() * 0.6));
     p.drawRect(QRectF(m.right() - m.width() * 0.14, m.center().y() - m.height() * 0.3,
                       m.width() * 0.14, m.height() * 0.6));
     // Darker edges keep light text readable anywhere.
@@ -92,8 +89,7 @@ QImage campoEscuro(int largura, int altura)
     return img;
 }
 
-QImage botaoAlto(const QColor& cor, const std::function<void(QPainter&, const QRectF&)>& simbolo)
-{
+QImage botaoAlto(const QColor& cor, const std::function<void(QPainter&, const QRectF&)>& simbolo) {
     const int w = 60 * kEscala, h = 113 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -117,8 +113,7 @@ QImage botaoAlto(const QColor& cor, const std::function<void(QPainter&, const QR
     return img;
 }
 
-void tique(QPainter& p, const QRectF& r)
-{
+void tique(QPainter& p, const QRectF& r) {
     QPainterPath t;
     t.moveTo(r.left() + r.width() * 0.08, r.top() + r.height() * 0.55);
     t.lineTo(r.left() + r.width() * 0.4, r.top() + r.height() * 0.82);
@@ -130,8 +125,7 @@ void tique(QPainter& p, const QRectF& r)
     p.drawPath(t);
 }
 
-void xis(QPainter& p, const QRectF& r, const QColor& sombra)
-{
+void xis(QPainter& p, const QRectF& r, const QColor& sombra) {
     const QRectF q(r.center().x() - r.width() * 0.38, r.center().y() - r.width() * 0.38,
                    r.width() * 0.76, r.width() * 0.76);
     for (const auto& [cor, largura] : {std::pair{sombra, 24}, std::pair{QColor(Qt::white), 15}}) {
@@ -141,8 +135,7 @@ void xis(QPainter& p, const QRectF& r, const QColor& sombra)
     }
 }
 
-QImage altoFalante(bool ligado)
-{
+QImage altoFalante(bool ligado) {
     const int lado = 45 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -181,8 +174,7 @@ QImage altoFalante(bool ligado)
     return img;
 }
 
-QImage proibido(int lado)
-{
+QImage proibido(int lado) {
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -201,8 +193,7 @@ QImage proibido(int lado)
     return img;
 }
 
-void ceuNoturno(QPainter& p, const QRectF& r, quint32 semente)
-{
+void ceuNoturno(QPainter& p, const QRectF& r, quint32 semente) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, QColor(0x03, 0x07, 0x1e));
     g.setColorAt(1, QColor(0x14, 0x2a, 0x5c));
@@ -212,13 +203,13 @@ void ceuNoturno(QPainter& p, const QRectF& r, quint32 semente)
     for (int i = 0; i < 80; ++i) {
         p.setBrush(QColor(255, 255, 255, 60 + int(s.proximo() % 150)));
         const qreal raio = 0.8 + s.real() * 1.6;
-        p.drawEllipse(QPointF(r.left() + s.real() * r.width(), r.top() + s.real() * r.height() * 0.6),
-                      raio, raio);
+        p.drawEllipse(
+            QPointF(r.left() + s.real() * r.width(), r.top() + s.real() * r.height() * 0.6), raio,
+            raio);
     }
 }
 
-void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro)
-{
+void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro) {
     p.setPen(QPen(QColor(0x30, 0x34, 0x40), 4 * escala));
     p.drawLine(topo + QPointF(0, 10 * escala), topo + QPointF(0, alturaMastro));
     // Glow and beam first, the lamp panel on top.
@@ -231,9 +222,9 @@ void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro)
     p.drawEllipse(topo, 90 * escala, 90 * escala);
     p.setBrush(QColor(255, 252, 235));
     p.setPen(QPen(QColor(0x30, 0x34, 0x40), 2 * escala));
-    p.drawRoundedRect(QRectF(topo.x() - 22 * escala, topo.y() - 10 * escala, 44 * escala,
-                             20 * escala),
-                      3 * escala, 3 * escala);
+    p.drawRoundedRect(
+        QRectF(topo.x() - 22 * escala, topo.y() - 10 * escala, 44 * escala, 20 * escala),
+        3 * escala, 3 * escala);
     p.setPen(QPen(QColor(0xd8, 0xd0, 0xa0), 1.5 * escala));
     for (int i = 1; i < 4; ++i)
         p.drawLine(QPointF(topo.x() - 22 * escala + i * 11 * escala, topo.y() - 10 * escala),
@@ -241,8 +232,7 @@ void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro)
 }
 
 // Rows of spectators: coloured heads and shoulders on dark stands.
-void torcida(QPainter& p, const QRectF& r, qreal tamanho, quint32 semente, int escurecer)
-{
+void torcida(QPainter& p, const QRectF& r, qreal tamanho, quint32 semente, int escurecer) {
     Sorteio s(semente);
     const QColor camisas[] = {QColor(0xf5, 0xd0, 0x20), QColor(0x1e, 0x8a, 0x3c),
                               QColor(0x2a, 0x5d, 0xb0), QColor(0xe0, 0xe0, 0xe0),
@@ -277,8 +267,7 @@ void torcida(QPainter& p, const QRectF& r, qreal tamanho, quint32 semente, int e
     }
 }
 
-QImage titulo()
-{
+QImage titulo() {
     const int w = 608 * kEscala, h = 141 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -310,8 +299,7 @@ QImage titulo()
     return img;
 }
 
-QImage fundoNome()
-{
+QImage fundoNome() {
     const int w = 600 * kEscala, h = 450 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -325,8 +313,7 @@ QImage fundoNome()
     return img;
 }
 
-QImage fundoMensagens()
-{
+QImage fundoMensagens() {
     const int w = 776 * kEscala, h = 560 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -351,8 +338,7 @@ QImage fundoMensagens()
     return img;
 }
 
-QImage paginaInicial()
-{
+QImage paginaInicial() {
     const int w = 513 * kEscala, h = 481 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -370,8 +356,7 @@ QImage paginaInicial()
     return img;
 }
 
-QImage gol()
-{
+QImage gol() {
     const int w = 261 * kEscala, h = 105 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -403,8 +388,7 @@ QImage gol()
     quadro.lineTo(frente.left(), frente.top());
     quadro.lineTo(frente.right(), frente.top());
     quadro.lineTo(frente.right(), h);
-    p.setPen(QPen(QColor(0x70, 0x70, 0x78), poste + 3, Qt::SolidLine, Qt::FlatCap,
-                  Qt::MiterJoin));
+    p.setPen(QPen(QColor(0x70, 0x70, 0x78), poste + 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(quadro);
     p.setPen(QPen(Qt::white, poste, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -412,8 +396,7 @@ QImage gol()
     return img;
 }
 
-QImage goleiro()
-{
+QImage goleiro() {
     const int w = 45 * kEscala, h = 53 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -470,8 +453,7 @@ QImage goleiro()
     return img;
 }
 
-QImage batedor()
-{
+QImage batedor() {
     const int w = 45 * kEscala, h = 57 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -524,8 +506,7 @@ QImage batedor()
     return img;
 }
 
-QImage seta(int w, int h, bool direita, const QColor& cor, const QColor& borda)
-{
+QImage seta(int w, int h, bool direita, const QColor& cor, const QColor& borda) {
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -547,8 +528,7 @@ QImage seta(int w, int h, bool direita, const QColor& cor, const QColor& borda)
     return img;
 }
 
-QImage chevron(int lado, bool direita)
-{
+QImage chevron(int lado, bool direita) {
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -557,15 +537,14 @@ QImage chevron(int lado, bool direita)
     if (direita)
         for (QPointF& ponto : t)
             ponto.setX(lado - ponto.x());
-    p.setPen(QPen(QColor(0x0b, 0x4d, 0x24), lado * 0.12, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(QColor(0x0b, 0x4d, 0x24), lado * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0x1a, 0x8a, 0x3e));
     p.drawPolygon(t);
     return img;
 }
 
-QImage iconeAjuda(int lado)
-{
+QImage iconeAjuda(int lado) {
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -582,8 +561,7 @@ QImage iconeAjuda(int lado)
     return img;
 }
 
-QImage menuJogar()
-{
+QImage menuJogar() {
     const int lado = 170 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -602,8 +580,7 @@ QImage menuJogar()
     return img;
 }
 
-QImage menuExplicar()
-{
+QImage menuExplicar() {
     const int lado = 170 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -625,8 +602,7 @@ QImage menuExplicar()
     return img;
 }
 
-QImage menuSair()
-{
+QImage menuSair() {
     const int lado = 170 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -654,8 +630,7 @@ QImage menuSair()
     return img;
 }
 
-QImage icone()
-{
+QImage icone() {
     const int lado = 256 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -674,8 +649,7 @@ QImage icone()
     return img;
 }
 
-QImage logo()
-{
+QImage logo() {
     const int w = 608 * kEscala, h = 189 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -701,13 +675,11 @@ QImage logo()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     desenho::preparaSemTela();
     desenho::defineNomePrograma("gera_arte");
     QGuiApplication app(argc, argv);
-    if (argc != 3)
-        falha(QStringLiteral("uso: gera_arte PASTA_ARTE PASTA_PATROCINIO"));
+    if (argc != 3) falha(QStringLiteral("uso: gera_arte PASTA_ARTE PASTA_PATROCINIO"));
     carregaFontes();
     const QString arte = QString::fromLocal8Bit(argv[1]);
     const QString patrocinio = QString::fromLocal8Bit(argv[2]);
@@ -715,15 +687,22 @@ int main(int argc, char** argv)
     const QColor escuro(25, 25, 25);
     const int bolaL = 73 * kEscala, bolaA = 69 * kEscala;
     const QList<std::pair<QString, std::function<QImage()>>> pecas = {
-        {QStringLiteral("fundo_jogo.jpg"), [] { return campoEscuro(916 * kEscala, 652 * kEscala); }},
+        {QStringLiteral("fundo_jogo.jpg"),
+         [] { return campoEscuro(916 * kEscala, 652 * kEscala); }},
         {QStringLiteral("bola_branca.png"),
          [&] { return bolaColorida(bolaL, bolaA, Qt::white, escuro); }},
         {QStringLiteral("bola_azul.png"),
-         [&] { return bolaColorida(bolaL, bolaA, QColor(0x2f, 0x7b, 0xe8), QColor(0x0a, 0x1e, 0x5a)); }},
+         [&] {
+             return bolaColorida(bolaL, bolaA, QColor(0x2f, 0x7b, 0xe8), QColor(0x0a, 0x1e, 0x5a));
+         }},
         {QStringLiteral("bola_amarela.png"),
-         [&] { return bolaColorida(bolaL, bolaA, QColor(0xff, 0xd8, 0x1a), QColor(0x5a, 0x3c, 0x00)); }},
+         [&] {
+             return bolaColorida(bolaL, bolaA, QColor(0xff, 0xd8, 0x1a), QColor(0x5a, 0x3c, 0x00));
+         }},
         {QStringLiteral("bola_verde.png"),
-         [&] { return bolaColorida(bolaL, bolaA, QColor(0x2e, 0xc0, 0x50), QColor(0x05, 0x3a, 0x14)); }},
+         [&] {
+             return bolaColorida(bolaL, bolaA, QColor(0x2e, 0xc0, 0x50), QColor(0x05, 0x3a, 0x14));
+         }},
         {QStringLiteral("bola_vermelha.png"),
          [] {
              return bolaColorida(26 * kEscala, 26 * kEscala, QColor(0xe8, 0x22, 0x22),
@@ -733,8 +712,9 @@ int main(int argc, char** argv)
          [] { return botaoAlto(QColor(0x1f, 0xa8, 0x45), tique); }},
         {QStringLiteral("desistir.png"),
          [] {
-             return botaoAlto(QColor(0xf0, 0x84, 0x10),
-                              [](QPainter& p, const QRectF& r) { xis(p, r, QColor(0x70, 0x30, 0x00)); });
+             return botaoAlto(QColor(0xf0, 0x84, 0x10), [](QPainter& p, const QRectF& r) {
+                 xis(p, r, QColor(0x70, 0x30, 0x00));
+             });
          }},
         {QStringLiteral("som_ligado.png"), [] { return altoFalante(true); }},
         {QStringLiteral("som_desligado.png"), [] { return altoFalante(false); }},
@@ -752,9 +732,15 @@ int main(int argc, char** argv)
         {QStringLiteral("bola.png"),
          [] { return bolaColorida(20 * kEscala, 20 * kEscala, Qt::white, QColor(25, 25, 25)); }},
         {QStringLiteral("seta_esquerda.png"),
-         [] { return seta(49 * kEscala, 25 * kEscala, false, QColor(0xff, 0xd0, 0x20), QColor(0x40, 0x30, 0x00)); }},
+         [] {
+             return seta(49 * kEscala, 25 * kEscala, false, QColor(0xff, 0xd0, 0x20),
+                         QColor(0x40, 0x30, 0x00));
+         }},
         {QStringLiteral("seta_direita.png"),
-         [] { return seta(49 * kEscala, 25 * kEscala, true, QColor(0xff, 0xd0, 0x20), QColor(0x40, 0x30, 0x00)); }},
+         [] {
+             return seta(49 * kEscala, 25 * kEscala, true, QColor(0xff, 0xd0, 0x20),
+                         QColor(0x40, 0x30, 0x00));
+         }},
         {QStringLiteral("ajuda.png"), [] { return iconeAjuda(49 * kEscala); }},
         {QStringLiteral("seta_anterior.png"), [] { return chevron(24 * kEscala, false); }},
         {QStringLiteral("seta_proxima.png"), [] { return chevron(24 * kEscala, true); }},

@@ -18,15 +18,13 @@ constexpr double kPi = 3.14159265358979323846;
 // Peaks at about -3.5 dBFS, safely under the -3 dBFS ceiling after rounding.
 constexpr float kPico = 0.668f;
 
-[[noreturn]] void falha(const std::string& texto)
-{
+[[noreturn]] void falha(const std::string& texto) {
     std::fprintf(stderr, "gera_sons: %s\n", texto.c_str());
     std::exit(1);
 }
 
 // A short percussive hit: noise through a band pass plus a decaying tone.
-Sinal batida(double segundos, float centro, float tom, float decaimento, Ruido& r)
-{
+Sinal batida(double segundos, float centro, float tom, float decaimento, Ruido& r) {
     Sinal s(amostras(segundos));
     Biquad f = Biquad::passaBanda(centro, 1.2f);
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -38,8 +36,7 @@ Sinal batida(double segundos, float centro, float tom, float decaimento, Ruido& 
 }
 
 // Crowd bed: murmur plus many overlapping voices spread over the whole length (and the tail).
-Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uint32_t semente)
-{
+Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uint32_t semente) {
     Ruido r(semente);
     const double total = segundos + cauda;
     Sinal s = murmurio(total, 700, 0.8f, r);
@@ -53,14 +50,13 @@ Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uin
         const double inicio = r.entre(0, float(total - dur));
         const float f0 = r.entre(110, 260) * animacao;
         const auto& vogal = vogais[r.proximo() % 5];
-        mistura(s, voz(dur, f0, f0 * r.entre(0.9f, 1.15f), vogal[0], vogal[1], r),
-                amostras(inicio), r.entre(0.04f, 0.1f));
+        mistura(s, voz(dur, f0, f0 * r.entre(0.9f, 1.15f), vogal[0], vogal[1], r), amostras(inicio),
+                r.entre(0.04f, 0.1f));
     }
     return s;
 }
 
-Sinal estadio1()
-{
+Sinal estadio1() {
     // A calm murmur with scattered voices.
     Sinal s = torcida(8.0, 0.6, 70, 1.0f, 1001);
     s = fechaLaco(s, 8.0);
@@ -68,8 +64,7 @@ Sinal estadio1()
     return s;
 }
 
-Sinal estadio2()
-{
+Sinal estadio2() {
     // A livelier crowd with a rhythmic clap: three claps and a rest, over and over.
     const double duracao = 7.2, cauda = 0.6;
     Sinal s = torcida(duracao, cauda, 110, 1.2f, 2002);
@@ -85,8 +80,7 @@ Sinal estadio2()
     return s;
 }
 
-Sinal tempo()
-{
+Sinal tempo() {
     // Tick and tock, twice a second; the edges of the loop fall in the silence between them.
     Sinal s = silencio(2.0);
     Ruido r(3001);
@@ -98,15 +92,15 @@ Sinal tempo()
     return s;
 }
 
-Sinal goleiro()
-{
+Sinal goleiro() {
     // Low drone with a whole number of cycles in the loop and a heartbeat pulse on top.
     const double duracao = 4.0;
     Sinal s = silencio(duracao);
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / kTaxa;
-        s[i] = float(0.25 * std::sin(2 * kPi * 55 * t) + 0.1 * std::sin(2 * kPi * 82.5 * t) +
-                     0.06 * std::sin(2 * kPi * 110 * t) * (0.5 + 0.5 * std::sin(2 * kPi * 0.5 * t)));
+        s[i] =
+            float(0.25 * std::sin(2 * kPi * 55 * t) + 0.1 * std::sin(2 * kPi * 82.5 * t) +
+                  0.06 * std::sin(2 * kPi * 110 * t) * (0.5 + 0.5 * std::sin(2 * kPi * 0.5 * t)));
     }
     for (double batimento = 0.2; batimento < duracao; batimento += 0.8)
         for (const auto& [atraso, forca] : {std::pair{0.0, 1.0f}, std::pair{0.22, 0.7f}}) {
@@ -122,8 +116,7 @@ Sinal goleiro()
     return s;
 }
 
-Sinal apito()
-{
+Sinal apito() {
     // Pea whistle: a bright tone whose pitch and loudness flutter as the pea spins.
     const double duracao = 0.8;
     Sinal s = silencio(duracao);
@@ -144,8 +137,7 @@ Sinal apito()
     return s;
 }
 
-Sinal acerto()
-{
+Sinal acerto() {
     // A cheer swelling up and settling.
     const double duracao = 1.5;
     Sinal s = torcida(duracao, 0, 60, 1.5f, 5001);
@@ -158,8 +150,7 @@ Sinal acerto()
     return s;
 }
 
-Sinal errada1()
-{
+Sinal errada1() {
     // A descending, slightly rough buzz.
     const double duracao = 0.8;
     Sinal s = silencio(duracao);
@@ -178,8 +169,7 @@ Sinal errada1()
     return s;
 }
 
-Sinal errada2()
-{
+Sinal errada2() {
     // The crowd's disappointed "oooh": round vowels gliding down.
     const double duracao = 0.85;
     Ruido r(6001);
@@ -201,20 +191,18 @@ Sinal errada2()
 }
 
 // A soft mallet note.
-Sinal nota(double segundos, float f, float brilho)
-{
+Sinal nota(double segundos, float f, float brilho) {
     Sinal s(amostras(segundos));
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / kTaxa;
         const double env = std::exp(-t * 6) * std::min(1.0, t / 0.003);
-        s[i] = float(env * (std::sin(2 * kPi * f * t) + brilho * std::sin(2 * kPi * 4 * f * t) *
-                                                            std::exp(-t * 30)));
+        s[i] = float(env * (std::sin(2 * kPi * f * t) +
+                            brilho * std::sin(2 * kPi * 4 * f * t) * std::exp(-t * 30)));
     }
     return s;
 }
 
-Sinal saida()
-{
+Sinal saida() {
     // Three falling notes: leaving.
     Sinal s = silencio(1.0);
     const float notas[] = {783.99f, 659.25f, 523.25f};
@@ -225,8 +213,7 @@ Sinal saida()
     return s;
 }
 
-Sinal suspense()
-{
+Sinal suspense() {
     // A snare roll growing louder and faster.
     const double duracao = 1.0;
     Sinal s = silencio(duracao);
@@ -242,8 +229,7 @@ Sinal suspense()
     return s;
 }
 
-Sinal certo4()
-{
+Sinal certo4() {
     // Goal: a big cheer with a bright major fanfare over it.
     const double duracao = 2.0;
     Sinal s = torcida(duracao, 0, 90, 1.6f, 8001);
@@ -272,10 +258,8 @@ Sinal certo4()
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (argc != 2)
-        falha("uso: gera_sons PASTA");
+int main(int argc, char** argv) {
+    if (argc != 2) falha("uso: gera_sons PASTA");
     const std::filesystem::path pasta = argv[1];
     const std::pair<const char*, std::function<Sinal()>> sons[] = {
         {"estadio1.wav", estadio1}, {"Estadio2.wav", estadio2}, {"Tempo.wav", tempo},
@@ -287,8 +271,7 @@ int main(int argc, char** argv)
         sinais.push_back(som.second());
     std::error_code erro;
     std::filesystem::create_directories(pasta, erro);
-    if (erro)
-        falha("não foi possível criar " + pasta.string());
+    if (erro) falha("não foi possível criar " + pasta.string());
     for (std::size_t i = 0; i < sinais.size(); ++i)
         if (!gravaWav((pasta / sons[i].first).string(), sinais[i]))
             falha("não foi possível gravar " + (pasta / sons[i].first).string());

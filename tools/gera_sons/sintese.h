@@ -15,9 +15,10 @@ using Sinal = std::vector<float>;
 // xorshift: the same seed gives the same sound on every build.
 class Ruido {
 public:
-    explicit Ruido(std::uint32_t semente) : estado(semente ? semente : 1) {}
+    explicit Ruido(std::uint32_t semente)
+        : estado(semente ? semente : 1) {}
     std::uint32_t proximo();
-    float branco();                   // uniform in [-1, 1]
+    float branco();                          // uniform in [-1, 1]
     float entre(float minimo, float maximo); // uniform in [minimo, maximo]
 
 private:
