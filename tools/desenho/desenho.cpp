@@ -109,25 +109,27 @@ bool cabeSemQuebrarPalavra(const QString& texto, const QFont& f, qreal largura) 
 } // namespace
 
 qreal textoAjustado(QPainter& p, const QRectF& caixa, const QString& texto, QFont f, qreal minimo,
-                    int alinhamento) {
+                    int alinhamento, qreal entrelinha) {
     qreal tamanho = f.pixelSize();
     QStringList linhas;
     qreal altura = 0;
     for (;;) {
         f.setPixelSize(qRound(tamanho));
         linhas = quebraLinhas(texto, f, caixa.width(), &altura);
+        altura *= entrelinha;
         if ((altura <= caixa.height() && cabeSemQuebrarPalavra(texto, f, caixa.width())) ||
             tamanho <= minimo)
             break;
         tamanho = qMax(minimo, tamanho - 1);
     }
     const QFontMetricsF m(f);
-    const int cabem = qMax(1, int(caixa.height() / m.lineSpacing()));
+    const qreal passo = m.lineSpacing() * entrelinha;
+    const int cabem = qMax(1, int(caixa.height() / passo));
     if (linhas.size() > cabem) {
         linhas = linhas.mid(0, cabem);
         linhas.last() =
             m.elidedText(linhas.last() + QStringLiteral(" …"), Qt::ElideRight, caixa.width());
-        altura = cabem * m.lineSpacing();
+        altura = cabem * passo;
     }
     p.save();
     p.setFont(f);
@@ -137,9 +139,9 @@ qreal textoAjustado(QPainter& p, const QRectF& caixa, const QString& texto, QFon
     else if (alinhamento & Qt::AlignBottom)
         y += caixa.height() - altura;
     for (const QString& linha : linhas) {
-        const QRectF faixa(caixa.left(), y, caixa.width(), m.lineSpacing());
+        const QRectF faixa(caixa.left(), y, caixa.width(), passo);
         p.drawText(faixa, (alinhamento & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, linha);
-        y += m.lineSpacing();
+        y += passo;
     }
     p.restore();
     return tamanho;

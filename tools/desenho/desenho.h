@@ -31,9 +31,10 @@ QFont fonteDestaque(qreal pixels);
 QFont fonteTexto(qreal pixels, bool negrito = false);
 
 // Draws text inside the box, shrinking the font (down to minimo pixels) until it fits; when even
-// the smallest size does not fit, the last line is elided. Returns the size used.
+// the smallest size does not fit, the last line is elided. entrelinha scales the line pitch
+// (capitals-only display text can sit closer). Returns the size used.
 qreal textoAjustado(QPainter& p, const QRectF& caixa, const QString& texto, QFont f, qreal minimo,
-                    int alinhamento);
+                    int alinhamento, qreal entrelinha = 1.0);
 // Text with a dark outline so it reads on any background.
 void textoContornado(QPainter& p, const QRectF& caixa, const QString& texto, const QFont& f,
                      const QColor& cor, const QColor& contorno, qreal espessura, int alinhamento);

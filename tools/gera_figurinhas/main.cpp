@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -303,8 +304,19 @@ QImage desenha(const Figurinha& f, const QList<Jogo>& jogos) {
     moldura.setColorAt(1, QColor(0xf2, 0xc9, 0x4c));
     p.fillRect(imagem.rect(), moldura);
     p.fillRect(QRectF(10, 10, kLado - 20, kLado - 20), QColor(0x12, 0x12, 0x18));
-    const QRectF area(13, 13, kLado - 26, 186);
-    const QRectF faixa(13, 201, kLado - 26, kLado - 214);
+    // A long title takes two lines and a long subtitle two lines: the band grows upwards.
+    const QString titulo = f.titulo.toUpper();
+    const qreal largura = kLado - 26 - 16;
+    const bool semSubtitulo = f.subtitulo.isEmpty();
+    const bool umaLinha =
+        QFontMetricsF(desenho::fonteDestaque(36)).horizontalAdvance(titulo) <= largura;
+    const bool subtituloLongo =
+        QFontMetricsF(desenho::fonteTexto(18, true)).horizontalAdvance(f.subtitulo) > largura;
+    const qreal alturaTitulo = umaLinha ? 58 : 78;
+    const qreal alturaSubtitulo = semSubtitulo ? 0 : subtituloLongo ? 46 : 34;
+    const qreal alturaFaixa = qMax(106.0, alturaTitulo + alturaSubtitulo + 10);
+    const QRectF faixa(13, kLado - 13 - alturaFaixa, kLado - 26, alturaFaixa);
+    const QRectF area(13, 13, kLado - 26, faixa.top() - 15);
 
     p.save();
     p.setClipRect(area);
@@ -333,17 +345,16 @@ QImage desenha(const Figurinha& f, const QList<Jogo>& jogos) {
     p.fillRect(QRectF(faixa.left(), faixa.top() - 2, faixa.width(), 3), QColor(0xf2, 0xc9, 0x4c));
 
     p.setPen(Qt::white);
-    const bool semSubtitulo = f.subtitulo.isEmpty();
-    const QRectF caixaTitulo(faixa.left() + 8, faixa.top() + 3, faixa.width() - 16,
-                             semSubtitulo ? faixa.height() - 6 : 60);
-    desenho::textoAjustado(p, caixaTitulo, f.titulo.toUpper(), desenho::fonteDestaque(50), 26,
-                           Qt::AlignCenter);
+    const QRectF caixaTitulo(faixa.left() + 8, faixa.top() + 4, largura,
+                             semSubtitulo ? faixa.height() - 8 : alturaTitulo);
+    desenho::textoAjustado(p, caixaTitulo, titulo, desenho::fonteDestaque(umaLinha ? 50 : 40), 24,
+                           Qt::AlignCenter, 0.82);
     if (!semSubtitulo) {
         p.setPen(QColor(0xff, 0xf1, 0xb8));
-        desenho::textoAjustado(p,
-                               QRectF(faixa.left() + 8, faixa.top() + 62, faixa.width() - 16,
-                                      faixa.bottom() - faixa.top() - 66),
-                               f.subtitulo, desenho::fonteTexto(21, true), 14, Qt::AlignCenter);
+        const qreal topo = caixaTitulo.bottom() + 2;
+        desenho::textoAjustado(
+            p, QRectF(faixa.left() + 8, topo, largura, faixa.bottom() - topo - 4), f.subtitulo,
+            desenho::fonteTexto(subtituloLongo ? 18 : 21, true), 13, Qt::AlignCenter);
     }
 
     // Sticker number in a small badge in the upper-left corner.
