@@ -2,6 +2,7 @@
 
 #include "recursos.h"
 
-QString caminhoArte(QStringView nome) {
+QString caminhoArte(QStringView nome)
+{
     return QStringLiteral(":/arte/").append(nome);
 }

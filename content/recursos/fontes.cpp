@@ -14,7 +14,8 @@ struct Familias {
     QString destaque, texto;
 };
 
-QString registra(const QString& arquivo) {
+QString registra(const QString& arquivo)
+{
     const int id = QFontDatabase::addApplicationFont(arquivo);
     const QStringList familias = QFontDatabase::applicationFontFamilies(id);
     if (id < 0 || familias.isEmpty()) {
@@ -25,7 +26,8 @@ QString registra(const QString& arquivo) {
     return familias.first();
 }
 
-const Familias& familias() {
+const Familias& familias()
+{
     static const Familias f = [] {
         Familias r;
         r.destaque = registra(QStringLiteral(":/fontes/BebasNeue-Bold.otf"));
@@ -38,14 +40,17 @@ const Familias& familias() {
 
 } // namespace
 
-void carregaFontes() {
+void carregaFontes()
+{
     familias();
 }
 
-QString fonteDestaque() {
+QString fonteDestaque()
+{
     return familias().destaque;
 }
 
-QString fonteTexto() {
+QString fonteTexto()
+{
     return familias().texto;
 }

@@ -15,14 +15,17 @@ namespace {
 
 const QString kJogo = QStringLiteral(DRIBOLEX_GAME_DIR "/");
 
-QByteArray le(const QString& caminho) {
+QByteArray le(const QString& caminho)
+{
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Bits per pixel of a BMP file, or 0 when it is not one.
-int bitsBmp(const QByteArray& b) {
-    if (b.size() < 30 || !b.startsWith("BM")) return 0;
+int bitsBmp(const QByteArray& b)
+{
+    if (b.size() < 30 || !b.startsWith("BM"))
+        return 0;
     return qFromLittleEndian<quint16>(b.constData() + 28);
 }
 
@@ -32,7 +35,8 @@ struct Wav {
     QString erro;
 };
 
-Wav leWav(const QByteArray& b) {
+Wav leWav(const QByteArray& b)
+{
     Wav w;
     if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
         w.erro = QStringLiteral("não é RIFF/WAVE");
@@ -71,7 +75,8 @@ class TstConteudo : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void stickersAre24BitCards() {
+    void stickersAre24BitCards()
+    {
         for (int n = 1; n <= 139; ++n) {
             const QString nome =
                 kJogo + QStringLiteral("PastaImg/imagem%1.bmp").arg(n, 5, 10, QLatin1Char('0'));
@@ -84,7 +89,8 @@ private Q_SLOTS:
         QCOMPARE(vazia.read().size(), QSize(320, 320));
     }
 
-    void helpPagesAreLargeJpegs_data() {
+    void helpPagesAreLargeJpegs_data()
+    {
         QTest::addColumn<QString>("pagina");
         for (const char* p :
              {"ImagemExp1", "ImagemExp2", "ImagemExp7", "ImagemExp8", "ImagemExp9", "ImagemExp11",
@@ -92,7 +98,8 @@ private Q_SLOTS:
             QTest::newRow(p) << QString::fromLatin1(p);
     }
 
-    void helpPagesAreLargeJpegs() {
+    void helpPagesAreLargeJpegs()
+    {
         QFETCH(QString, pagina);
         QImageReader leitor(kJogo + QStringLiteral("PastaImgHelp/") + pagina +
                             QStringLiteral(".jpg"));
@@ -110,13 +117,15 @@ private Q_SLOTS:
         QVERIFY(escuros > 300);
     }
 
-    void bannerIs24BitBmp() {
+    void bannerIs24BitBmp()
+    {
         const QByteArray bytes = le(kJogo + QStringLiteral("ImgPatroc/LogoTernavo.bmp"));
         QCOMPARE(bitsBmp(bytes), 24);
         QCOMPARE(QImage::fromData(bytes).size(), QSize(1216, 378));
     }
 
-    void soundsArePleasantPcm_data() {
+    void soundsArePleasantPcm_data()
+    {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<double>("minimo");
         QTest::addColumn<double>("maximo");
@@ -134,7 +143,8 @@ private Q_SLOTS:
         QTest::newRow("certo4") << QStringLiteral("certo4.wav") << 1.7 << 2.3 << false;
     }
 
-    void soundsArePleasantPcm() {
+    void soundsArePleasantPcm()
+    {
         QFETCH(QString, nome);
         QFETCH(double, minimo);
         QFETCH(double, maximo);

@@ -23,27 +23,32 @@ struct Resultado {
     QString erro;
 };
 
-Resultado roda(const QString& programa, const QStringList& argumentos) {
+Resultado roda(const QString& programa, const QStringList& argumentos)
+{
     QProcess processo;
     processo.start(programa, argumentos);
-    if (!processo.waitForFinished(120000)) return {};
+    if (!processo.waitForFinished(120000))
+        return {};
     return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
             QString::fromLocal8Bit(processo.readAllStandardError())};
 }
 
-QString le(const QString& caminho) {
+QString le(const QString& caminho)
+{
     QFile f(caminho);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-void grava(const QString& caminho, const QString& texto) {
+void grava(const QString& caminho, const QString& texto)
+{
     QFile f(caminho);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(texto.toUtf8());
 }
 
 // Relative path -> content hash of every file under pasta.
-QMap<QString, QByteArray> arquivos(const QString& pasta) {
+QMap<QString, QByteArray> arquivos(const QString& pasta)
+{
     QMap<QString, QByteArray> mapa;
     QDirIterator it(pasta, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -57,7 +62,8 @@ QMap<QString, QByteArray> arquivos(const QString& pasta) {
 }
 
 // The sample sticker list with its line numero (1-based, after the header) replaced.
-QString amostraCom(int numero, const QString& linha) {
+QString amostraCom(int numero, const QString& linha)
+{
     QStringList linhas = le(kAmostra).split(QLatin1Char('\n'));
     linhas[numero] = linha;
     return linhas.join(QLatin1Char('\n'));
@@ -71,7 +77,8 @@ class TstGeradores : public QObject {
     QTemporaryDir dir;
     QString arte() const { return dir.filePath(QStringLiteral("arte")); }
 
-    QStringList paginasDeAjuda() const {
+    QStringList paginasDeAjuda() const
+    {
         QStringList paginas;
         for (const QString& p : QDir(kFonte + QStringLiteral("content/ajuda"))
                                     .entryList({QStringLiteral("*.txt")}, QDir::Files))
@@ -80,14 +87,16 @@ class TstGeradores : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         // The help pages draw the screen art: make one set for every test here.
         QCOMPARE(
             roda(QStringLiteral(GERA_ARTE), {arte(), dir.filePath(QStringLiteral("logo"))}).codigo,
             0);
     }
 
-    void everyKindOfStickerDraws() {
+    void everyKindOfStickerDraws()
+    {
         const QString saida = dir.filePath(QStringLiteral("todas"));
         const Resultado r = roda(QStringLiteral(GERA_FIGURINHAS), {kAmostra, kJogos, saida});
         QVERIFY2(r.codigo == 0, qPrintable(r.erro));
@@ -103,7 +112,8 @@ private Q_SLOTS:
         QCOMPARE(diferentes.size(), 139);
     }
 
-    void matchKeyFindsTheMatchEitherWayRound() {
+    void matchKeyFindsTheMatchEitherWayRound()
+    {
         // "FRA-ARG" is the final seen from the other side: same flags and score, swapped.
         const QString saida = dir.filePath(QStringLiteral("invertido"));
         const QString pasta = dir.filePath(QStringLiteral("lista_invertida.tsv"));
@@ -113,7 +123,8 @@ private Q_SLOTS:
         QVERIFY2(r.codigo == 0, qPrintable(r.erro));
     }
 
-    void sameSourcesSameBytes_data() {
+    void sameSourcesSameBytes_data()
+    {
         QTest::addColumn<QString>("programa");
         QTest::addColumn<QStringList>("entradas");
         QTest::newRow("figurinhas")
@@ -123,7 +134,8 @@ private Q_SLOTS:
         QTest::newRow("sons") << QStringLiteral(GERA_SONS) << QStringList{};
     }
 
-    void sameSourcesSameBytes() {
+    void sameSourcesSameBytes()
+    {
         QFETCH(QString, programa);
         QFETCH(QStringList, entradas);
         const bool ajuda = entradas == QStringList{QStringLiteral("ARTE")};
@@ -133,7 +145,8 @@ private Q_SLOTS:
                 QStringLiteral("repete/%1/%2").arg(QFileInfo(programa).fileName()).arg(vez));
             QStringList args = ajuda ? QStringList{arte(), saida} + paginasDeAjuda()
                                      : entradas + QStringList{saida};
-            if (programa == QStringLiteral(GERA_ARTE)) args << saida + QStringLiteral("/logo");
+            if (programa == QStringLiteral(GERA_ARTE))
+                args << saida + QStringLiteral("/logo");
             const Resultado r = roda(programa, args);
             QVERIFY2(r.codigo == 0, qPrintable(r.erro));
             vezes << arquivos(saida);
@@ -142,7 +155,8 @@ private Q_SLOTS:
         QCOMPARE(vezes[0], vezes[1]);
     }
 
-    void badSourcesStopWithoutOutput_data() {
+    void badSourcesStopWithoutOutput_data()
+    {
         QTest::addColumn<QString>("programa");
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("mensagem");
@@ -175,7 +189,8 @@ private Q_SLOTS:
                                                << "uso";
     }
 
-    void badSourcesStopWithoutOutput() {
+    void badSourcesStopWithoutOutput()
+    {
         QFETCH(QString, programa);
         QFETCH(QString, caso);
         QFETCH(QString, mensagem);

@@ -54,7 +54,8 @@ const QString kPortugues =
     QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
                    "áâãàéêíóôõúüçÁÂÃÀÉÊÍÓÔÕÚÜÇªº–×?!.,:;()\"'");
 
-QImage bandeiraEm(const QString& codigo, int altura) {
+QImage bandeiraEm(const QString& codigo, int altura)
+{
     const int largura = qRound(altura * desenho::proporcaoBandeira(codigo));
     QImage imagem(largura, altura, QImage::Format_RGB32);
     imagem.fill(Qt::magenta);
@@ -63,7 +64,8 @@ QImage bandeiraEm(const QString& codigo, int altura) {
     return imagem;
 }
 
-bool parecida(QRgb a, QColor b) {
+bool parecida(QRgb a, QColor b)
+{
     return qAbs(qRed(a) - b.red()) < 40 && qAbs(qGreen(a) - b.green()) < 40 &&
            qAbs(qBlue(a) - b.blue()) < 40;
 }
@@ -76,7 +78,8 @@ class TstRecursos : public QObject {
 private Q_SLOTS:
     void initTestCase() { carregaFontes(); }
 
-    void screenArt_data() {
+    void screenArt_data()
+    {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QSize>("tamanho");
         QTest::addColumn<bool>("transparente");
@@ -85,7 +88,8 @@ private Q_SLOTS:
                                   << QSize(p.largura * 2, p.altura * 2) << p.transparente;
     }
 
-    void screenArt() {
+    void screenArt()
+    {
         QFETCH(QString, nome);
         QFETCH(QSize, tamanho);
         QFETCH(bool, transparente);
@@ -108,7 +112,8 @@ private Q_SLOTS:
         }
     }
 
-    void whiteBallReadsAtGoalSize() {
+    void whiteBallReadsAtGoalSize()
+    {
         // Shown 26 x 26 as the goal-for ball: it must stay a light ball with dark panels.
         const QImage pequena = QImage(caminhoArte(u"bola_branca.png"))
                                    .scaled(26, 26, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -116,7 +121,8 @@ private Q_SLOTS:
         for (int y = 0; y < pequena.height(); ++y)
             for (int x = 0; x < pequena.width(); ++x) {
                 const QRgb c = pequena.pixel(x, y);
-                if (qAlpha(c) < 200) continue;
+                if (qAlpha(c) < 200)
+                    continue;
                 claros += qGray(c) > 180;
                 escuros += qGray(c) < 70;
             }
@@ -124,7 +130,8 @@ private Q_SLOTS:
         QVERIFY(escuros > 40);
     }
 
-    void fontsRegisterWithPortugueseGlyphs_data() {
+    void fontsRegisterWithPortugueseGlyphs_data()
+    {
         QTest::addColumn<QString>("arquivo");
         QTest::addColumn<bool>("destaque");
         QTest::newRow("Bebas Neue") << QStringLiteral(":/fontes/BebasNeue-Bold.otf") << true;
@@ -132,7 +139,8 @@ private Q_SLOTS:
         QTest::newRow("Open Sans Bold") << QStringLiteral(":/fontes/OpenSans-Bold.ttf") << false;
     }
 
-    void fontsRegisterWithPortugueseGlyphs() {
+    void fontsRegisterWithPortugueseGlyphs()
+    {
         QFETCH(QString, arquivo);
         QFETCH(bool, destaque);
         const QRawFont fonte(arquivo, 20);
@@ -143,7 +151,8 @@ private Q_SLOTS:
         QVERIFY(QFontDatabase::families().contains(fonte.familyName()));
     }
 
-    void everyTeamHasAFlagAndAName() {
+    void everyTeamHasAFlagAndAName()
+    {
         const QStringList codigos =
             QStringLiteral(
                 "QAT ECU SEN NED ENG IRN USA WAL ARG KSA MEX POL FRA AUS DEN TUN ESP CRC GER JPN "
@@ -160,7 +169,8 @@ private Q_SLOTS:
         QVERIFY(!desenho::temBandeira(QStringLiteral("ITA")));
     }
 
-    void flagColoursAndLayout_data() {
+    void flagColoursAndLayout_data()
+    {
         QTest::addColumn<QString>("codigo");
         QTest::addColumn<QPointF>("ponto"); // fraction of width and height
         QTest::addColumn<QColor>("cor");
@@ -241,7 +251,8 @@ private Q_SLOTS:
             QTest::newRow(c.nome) << QString::fromLatin1(c.codigo) << QPointF(c.x, c.y) << c.cor;
     }
 
-    void flagColoursAndLayout() {
+    void flagColoursAndLayout()
+    {
         QFETCH(QString, codigo);
         QFETCH(QPointF, ponto);
         QFETCH(QColor, cor);

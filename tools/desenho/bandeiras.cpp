@@ -20,7 +20,8 @@ struct Bandeira {
     Pintor pinta;
 };
 
-void faixasH(QPainter& p, qreal w, qreal h, std::initializer_list<std::pair<QColor, qreal>> fx) {
+void faixasH(QPainter& p, qreal w, qreal h, std::initializer_list<std::pair<QColor, qreal>> fx)
+{
     qreal total = 0;
     for (const auto& f : fx)
         total += f.second;
@@ -32,7 +33,8 @@ void faixasH(QPainter& p, qreal w, qreal h, std::initializer_list<std::pair<QCol
     }
 }
 
-void faixasV(QPainter& p, qreal w, qreal h, std::initializer_list<std::pair<QColor, qreal>> fx) {
+void faixasV(QPainter& p, qreal w, qreal h, std::initializer_list<std::pair<QColor, qreal>> fx)
+{
     qreal total = 0;
     for (const auto& f : fx)
         total += f.second;
@@ -44,14 +46,16 @@ void faixasV(QPainter& p, qreal w, qreal h, std::initializer_list<std::pair<QCol
     }
 }
 
-void preenche(QPainter& p, const QPainterPath& caminho, const QColor& cor) {
+void preenche(QPainter& p, const QPainterPath& caminho, const QColor& cor)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(cor);
     p.drawPath(caminho);
 }
 
 // A sun with alternating straight and wavy rays, as on the Argentine and Uruguayan flags.
-void solDeMaio(QPainter& p, QPointF c, qreal r, int raios) {
+void solDeMaio(QPainter& p, QPointF c, qreal r, int raios)
+{
     const QColor ouro(0xf6, 0xb4, 0x0e), borda(0x85, 0x34, 0x0a);
     QPainterPath pontas;
     for (int i = 0; i < raios; ++i) {
@@ -78,7 +82,8 @@ void solDeMaio(QPainter& p, QPointF c, qreal r, int raios) {
 }
 
 // The Union Jack filling w x h.
-void unionJack(QPainter& p, qreal w, qreal h) {
+void unionJack(QPainter& p, qreal w, qreal h)
+{
     const QColor azul(0x01, 0x21, 0x69), vermelho(0xc8, 0x10, 0x2e);
     p.fillRect(QRectF(0, 0, w, h), azul);
     p.save();
@@ -103,7 +108,8 @@ void unionJack(QPainter& p, qreal w, qreal h) {
     p.restore();
 }
 
-QPainterPath folhaDeBordo(QPointF c, qreal tamanho) {
+QPainterPath folhaDeBordo(QPointF c, qreal tamanho)
+{
     // Right half of the leaf from the top point down to the stem, y up.
     static const qreal metade[][2] = {{0, 0.50},    {0.07, 0.36},  {0.15, 0.40},  {0.12, 0.12},
                                       {0.27, 0.28}, {0.30, 0.21},  {0.45, 0.25},  {0.39, 0.07},
@@ -121,7 +127,8 @@ QPainterPath folhaDeBordo(QPointF c, qreal tamanho) {
 }
 
 // A small shield outline: flat top, round point at the bottom.
-QPainterPath escudo(const QRectF& r) {
+QPainterPath escudo(const QRectF& r)
+{
     QPainterPath s;
     s.moveTo(r.topLeft());
     s.lineTo(r.topRight());
@@ -132,7 +139,8 @@ QPainterPath escudo(const QRectF& r) {
     return s;
 }
 
-void coroa(QPainter& p, const QRectF& r, const QColor& cor) {
+void coroa(QPainter& p, const QRectF& r, const QColor& cor)
+{
     QPainterPath c;
     c.moveTo(r.left(), r.bottom());
     c.lineTo(r.left(), r.top() + r.height() * 0.3);
@@ -147,7 +155,8 @@ void coroa(QPainter& p, const QRectF& r, const QColor& cor) {
     p.drawPath(c);
 }
 
-const QHash<QString, Bandeira>& tabela() {
+const QHash<QString, Bandeira>& tabela()
+{
     static const QHash<QString, Bandeira> t = [] {
         QHash<QString, Bandeira> b;
         const QColor branco = Qt::white;
@@ -551,7 +560,8 @@ const QHash<QString, Bandeira>& tabela() {
                 // The motto as small green marks along the band.
                 p.setPen(QPen(QColor(0x00, 0x9c, 0x3b), 0.22, Qt::SolidLine, Qt::FlatCap));
                 for (int i = 0; i < 15; ++i) {
-                    if (i == 5 || i == 7) continue;
+                    if (i == 5 || i == 7)
+                        continue;
                     const qreal a = qDegreesToRadians(-118.0 + i * 3.7);
                     const QPointF c(8 + 8.25 * qCos(a), 14 + 8.25 * qSin(a));
                     const QPointF t(-qSin(a) * 0.11, qCos(a) * 0.11);
@@ -708,22 +718,34 @@ const QHash<QString, Bandeira>& tabela() {
 
 } // namespace
 
-bool temBandeira(const QString& codigo) {
+bool temBandeira(const QString& codigo)
+{
     return tabela().contains(codigo.toUpper());
 }
 
-qreal proporcaoBandeira(const QString& codigo) {
+qreal proporcaoBandeira(const QString& codigo)
+{
     const Bandeira& b = tabela()[codigo.toUpper()];
     return b.largura / b.altura;
 }
 
-QString nomeSelecao(const QString& codigo) {
+QStringList codigosSelecoes()
+{
+    QStringList codigos = tabela().keys();
+    codigos.sort();
+    return codigos;
+}
+
+QString nomeSelecao(const QString& codigo)
+{
     return tabela().value(codigo.toUpper()).nome;
 }
 
-void bandeira(QPainter& p, const QRectF& caixa, const QString& codigo) {
+void bandeira(QPainter& p, const QRectF& caixa, const QString& codigo)
+{
     const auto it = tabela().constFind(codigo.toUpper());
-    if (it == tabela().constEnd()) falha(QStringLiteral("seleção desconhecida: %1").arg(codigo));
+    if (it == tabela().constEnd())
+        falha(QStringLiteral("seleção desconhecida: %1").arg(codigo));
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(caixa);

@@ -23,43 +23,51 @@ namespace {
 const char* programa = "gerador";
 }
 
-void preparaSemTela() {
+void preparaSemTela()
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-void defineNomePrograma(const char* nome) {
+void defineNomePrograma(const char* nome)
+{
     programa = nome;
 }
 
-void falha(const QString& texto) {
+void falha(const QString& texto)
+{
     std::fprintf(stderr, "%s: %s\n", programa, texto.toLocal8Bit().constData());
     std::exit(1);
 }
 
-void salva(const QImage& imagem, const QString& caminho, int qualidade) {
+void salva(const QImage& imagem, const QString& caminho, int qualidade)
+{
     const QString sufixo = QFileInfo(caminho).suffix().toLower();
     const QByteArray formato =
         sufixo == QLatin1String("jpg") ? "JPEG" : sufixo.toUpper().toLatin1();
     QImage saida = imagem;
     // BMP and JPEG files are 24-bit: flatten any alpha first.
-    if (formato != "PNG") saida = imagem.convertToFormat(QImage::Format_RGB888);
+    if (formato != "PNG")
+        saida = imagem.convertToFormat(QImage::Format_RGB888);
     if (!saida.save(caminho, formato.constData(), formato == "JPEG" ? qualidade : -1))
         falha(QStringLiteral("não foi possível gravar %1").arg(caminho));
 }
 
-QImage telaTransparente(int largura, int altura) {
+QImage telaTransparente(int largura, int altura)
+{
     QImage imagem(largura, altura, QImage::Format_ARGB32_Premultiplied);
     imagem.fill(Qt::transparent);
     return imagem;
 }
 
-QImage telaOpaca(int largura, int altura, const QColor& fundo) {
+QImage telaOpaca(int largura, int altura, const QColor& fundo)
+{
     QImage imagem(largura, altura, QImage::Format_RGB32);
     imagem.fill(fundo);
     return imagem;
 }
 
-QFont fonte(const QString& familia, qreal pixels, bool negrito) {
+QFont fonte(const QString& familia, qreal pixels, bool negrito)
+{
     QFont f(familia);
     f.setPixelSize(qMax(1, qRound(pixels)));
     f.setBold(negrito);
@@ -68,18 +76,21 @@ QFont fonte(const QString& familia, qreal pixels, bool negrito) {
     return f;
 }
 
-QFont fonteDestaque(qreal pixels) {
+QFont fonteDestaque(qreal pixels)
+{
     return fonte(::fonteDestaque(), pixels, true);
 }
 
-QFont fonteTexto(qreal pixels, bool negrito) {
+QFont fonteTexto(qreal pixels, bool negrito)
+{
     return fonte(::fonteTexto(), pixels, negrito);
 }
 
 namespace {
 
 // Lays text out in lines of the given width; returns the lines and the total height.
-QStringList quebraLinhas(const QString& texto, const QFont& f, qreal largura, qreal* altura) {
+QStringList quebraLinhas(const QString& texto, const QFont& f, qreal largura, qreal* altura)
+{
     QStringList linhas;
     const QFontMetricsF m(f);
     for (const QString& paragrafo : texto.split(QLatin1Char('\n'))) {
@@ -93,23 +104,27 @@ QStringList quebraLinhas(const QString& texto, const QFont& f, qreal largura, qr
             linhas << paragrafo.mid(linha.textStart(), linha.textLength()).trimmed();
         }
         layout.endLayout();
-        if (paragrafo.isEmpty()) linhas << QString();
+        if (paragrafo.isEmpty())
+            linhas << QString();
     }
     *altura = linhas.size() * m.lineSpacing();
     return linhas;
 }
 
-bool cabeSemQuebrarPalavra(const QString& texto, const QFont& f, qreal largura) {
+bool cabeSemQuebrarPalavra(const QString& texto, const QFont& f, qreal largura)
+{
     const QFontMetricsF m(f);
     for (const QString& palavra : texto.split(QRegularExpression(QStringLiteral("\\s+"))))
-        if (m.horizontalAdvance(palavra) > largura) return false;
+        if (m.horizontalAdvance(palavra) > largura)
+            return false;
     return true;
 }
 
 } // namespace
 
 qreal textoAjustado(QPainter& p, const QRectF& caixa, const QString& texto, QFont f, qreal minimo,
-                    int alinhamento, qreal entrelinha) {
+                    int alinhamento, qreal entrelinha)
+{
     qreal tamanho = f.pixelSize();
     QStringList linhas;
     qreal altura = 0;
@@ -148,7 +163,8 @@ qreal textoAjustado(QPainter& p, const QRectF& caixa, const QString& texto, QFon
 }
 
 void textoContornado(QPainter& p, const QRectF& caixa, const QString& texto, const QFont& f,
-                     const QColor& cor, const QColor& contorno, qreal espessura, int alinhamento) {
+                     const QColor& cor, const QColor& contorno, qreal espessura, int alinhamento)
+{
     const QFontMetricsF m(f);
     const QRectF medida = m.boundingRect(caixa, alinhamento, texto);
     qreal x = medida.left();
@@ -167,7 +183,8 @@ void textoContornado(QPainter& p, const QRectF& caixa, const QString& texto, con
 }
 
 QPainterPath estrela(QPointF centro, qreal raioExterno, qreal raioInterno, int pontas,
-                     qreal anguloGraus) {
+                     qreal anguloGraus)
+{
     QPainterPath caminho;
     for (int i = 0; i < pontas * 2; ++i) {
         const qreal raio = i % 2 == 0 ? raioExterno : raioInterno;
@@ -184,7 +201,8 @@ QPainterPath estrela(QPointF centro, qreal raioExterno, qreal raioInterno, int p
 
 namespace {
 
-QPolygonF pentagono(QPointF centro, qreal raio, qreal anguloGraus) {
+QPolygonF pentagono(QPointF centro, qreal raio, qreal anguloGraus)
+{
     QPolygonF poligono;
     for (int i = 0; i < 5; ++i) {
         const qreal a = qDegreesToRadians(anguloGraus + i * 72.0);
@@ -195,7 +213,8 @@ QPolygonF pentagono(QPointF centro, qreal raio, qreal anguloGraus) {
 
 } // namespace
 
-void bola(QPainter& p, const QRectF& caixa, const QColor& corpo, const QColor& gomos) {
+void bola(QPainter& p, const QRectF& caixa, const QColor& corpo, const QColor& gomos)
+{
     const qreal r = qMin(caixa.width(), caixa.height()) / 2;
     const QPointF c = caixa.center();
     p.save();
@@ -221,7 +240,8 @@ void bola(QPainter& p, const QRectF& caixa, const QColor& corpo, const QColor& g
     const auto maisPerto = [](const QPolygonF& poligono, QPointF alvo) {
         QPointF melhor = poligono.first();
         for (const QPointF& v : poligono)
-            if (QLineF(v, alvo).length() < QLineF(melhor, alvo).length()) melhor = v;
+            if (QLineF(v, alvo).length() < QLineF(melhor, alvo).length())
+                melhor = v;
         return melhor;
     };
     p.setPen(QPen(gomos, qMax(1.0, r * 0.05), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -252,7 +272,8 @@ void bola(QPainter& p, const QRectF& caixa, const QColor& corpo, const QColor& g
 
 namespace {
 
-QBrush metalico(const QRectF& caixa, const QColor& metal) {
+QBrush metalico(const QRectF& caixa, const QColor& metal)
+{
     QLinearGradient g(caixa.topLeft(), caixa.topRight());
     g.setColorAt(0, metal.darker(150));
     g.setColorAt(0.35, metal.lighter(140));
@@ -263,7 +284,8 @@ QBrush metalico(const QRectF& caixa, const QColor& metal) {
 
 } // namespace
 
-void trofeu(QPainter& p, const QRectF& caixa, const QColor& metal) {
+void trofeu(QPainter& p, const QRectF& caixa, const QColor& metal)
+{
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(caixa.topLeft());
@@ -314,7 +336,8 @@ void trofeu(QPainter& p, const QRectF& caixa, const QColor& metal) {
     p.restore();
 }
 
-void chuteira(QPainter& p, const QRectF& caixa, const QColor& cor) {
+void chuteira(QPainter& p, const QRectF& caixa, const QColor& cor)
+{
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(caixa.topLeft());
@@ -346,7 +369,8 @@ void chuteira(QPainter& p, const QRectF& caixa, const QColor& cor) {
     p.restore();
 }
 
-void luva(QPainter& p, const QRectF& caixa, const QColor& cor) {
+void luva(QPainter& p, const QRectF& caixa, const QColor& cor)
+{
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(caixa.topLeft());
@@ -377,7 +401,8 @@ void luva(QPainter& p, const QRectF& caixa, const QColor& cor) {
     p.restore();
 }
 
-void campo(QPainter& p, const QRectF& caixa, qreal linha) {
+void campo(QPainter& p, const QRectF& caixa, qreal linha)
+{
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const int faixas = 10;
@@ -404,7 +429,8 @@ void campo(QPainter& p, const QRectF& caixa, qreal linha) {
     p.restore();
 }
 
-void estadio(QPainter& p, const QRectF& caixa, int variante, const QColor& destaque) {
+void estadio(QPainter& p, const QRectF& caixa, int variante, const QColor& destaque)
+{
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(caixa.topLeft());

@@ -61,5 +61,7 @@ qreal proporcaoBandeira(const QString& codigo);
 void bandeira(QPainter& p, const QRectF& caixa, const QString& codigo);
 // The team's name in Brazilian Portuguese.
 QString nomeSelecao(const QString& codigo);
+// Every team code with a flag, in alphabetical order.
+QStringList codigosSelecoes();
 
 } // namespace desenho

@@ -30,7 +30,8 @@ struct Pagina {
     QString arquivo, titulo, figura, corpo;
 };
 
-Pagina lePagina(const QString& caminho) {
+Pagina lePagina(const QString& caminho)
+{
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
         falha(QStringLiteral("não foi possível abrir %1").arg(caminho));
@@ -39,7 +40,8 @@ Pagina lePagina(const QString& caminho) {
     QStringList corpo;
     bool noCorpo = false;
     for (const QString& linha : QString::fromUtf8(arquivo.readAll()).split(QLatin1Char('\n'))) {
-        if (linha.startsWith(QLatin1Char('#'))) continue;
+        if (linha.startsWith(QLatin1Char('#')))
+            continue;
         if (noCorpo) {
             corpo << linha;
         } else if (linha.startsWith(QStringLiteral("Título:"))) {
@@ -59,31 +61,36 @@ Pagina lePagina(const QString& caminho) {
 }
 
 // Paragraphs, "- " list items and **bold** into the little HTML QTextDocument understands.
-QString html(const QString& corpo) {
+QString html(const QString& corpo)
+{
     QString saida;
     bool naLista = false;
     static const QRegularExpression negrito(QStringLiteral("\\*\\*(.+?)\\*\\*"));
     for (const QString& bloco : corpo.split(QRegularExpression(QStringLiteral("\\n\\s*\\n")))) {
         for (const QString& bruta : bloco.split(QLatin1Char('\n'))) {
             const QString linha = bruta.trimmed();
-            if (linha.isEmpty()) continue;
+            if (linha.isEmpty())
+                continue;
             const bool item = linha.startsWith(QStringLiteral("- "));
             QString texto = (item ? linha.mid(2) : linha).toHtmlEscaped();
             texto.replace(negrito, QStringLiteral("<b>\\1</b>"));
             if (item && !naLista)
                 saida += QStringLiteral("<ul style=\"margin-left:0px; -qt-list-indent:1\">");
-            if (!item && naLista) saida += QStringLiteral("</ul>");
+            if (!item && naLista)
+                saida += QStringLiteral("</ul>");
             naLista = item;
             saida += item ? QStringLiteral("<li style=\"margin-bottom:10px\">%1</li>").arg(texto)
                           : QStringLiteral("<p style=\"margin-bottom:18px\">%1</p>").arg(texto);
         }
     }
-    if (naLista) saida += QStringLiteral("</ul>");
+    if (naLista)
+        saida += QStringLiteral("</ul>");
     return saida;
 }
 
 // Lays the text out at the largest size that fits the text box.
-void desenhaTexto(QPainter& p, const Pagina& pagina) {
+void desenhaTexto(QPainter& p, const Pagina& pagina)
+{
     QTextDocument documento;
     documento.setDocumentMargin(0);
     documento.setHtml(html(pagina.corpo));
@@ -91,7 +98,8 @@ void desenhaTexto(QPainter& p, const Pagina& pagina) {
     int tamanho = 36;
     for (;; --tamanho) {
         documento.setDefaultFont(desenho::fonteTexto(tamanho));
-        if (documento.size().height() <= kTexto.height()) break;
+        if (documento.size().height() <= kTexto.height())
+            break;
         if (tamanho <= 28)
             falha(QStringLiteral("%1: o texto não cabe na página").arg(pagina.arquivo));
     }
@@ -106,9 +114,12 @@ void desenhaTexto(QPainter& p, const Pagina& pagina) {
 class Figuras {
 public:
     explicit Figuras(const QString& pastaArte)
-        : arte(pastaArte) {}
+        : arte(pastaArte)
+    {
+    }
 
-    void desenha(QPainter& p, const Pagina& pagina) {
+    void desenha(QPainter& p, const Pagina& pagina)
+    {
         const QHash<QString, void (Figuras::*)(QPainter&)> tabela = {
             {QStringLiteral("menu"), &Figuras::menu},
             {QStringLiteral("ajudas"), &Figuras::ajudas},
@@ -132,14 +143,17 @@ public:
 private:
     QString arte;
 
-    QImage peca(const QString& nome) const {
+    QImage peca(const QString& nome) const
+    {
         QImage imagem(arte + QLatin1Char('/') + nome);
-        if (imagem.isNull()) falha(QStringLiteral("arte ausente: %1/%2").arg(arte, nome));
+        if (imagem.isNull())
+            falha(QStringLiteral("arte ausente: %1/%2").arg(arte, nome));
         return imagem;
     }
 
     // A picture from the screen art, fitted into r without distortion.
-    void poe(QPainter& p, const QString& nome, const QRectF& r) const {
+    void poe(QPainter& p, const QString& nome, const QRectF& r) const
+    {
         const QImage imagem = peca(nome);
         QSizeF tamanho = imagem.size().scaled(r.size().toSize(), Qt::KeepAspectRatio);
         QRectF alvo(QPointF(0, 0), tamanho);
@@ -148,14 +162,16 @@ private:
         p.drawImage(alvo, imagem);
     }
 
-    static void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30) {
+    static void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30)
+    {
         p.setPen(kTinta);
         p.setFont(desenho::fonteTexto(tamanho, true));
         p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, texto);
     }
 
     static void botao(QPainter& p, const QRectF& r, const QString& texto, const QColor& cor,
-                      qreal tamanho = 32) {
+                      qreal tamanho = 32)
+    {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 60));
@@ -171,7 +187,8 @@ private:
         p.drawText(r, Qt::AlignCenter, texto);
     }
 
-    static void seta(QPainter& p, QPointF de, QPointF para) {
+    static void seta(QPainter& p, QPointF de, QPointF para)
+    {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(kVerde, 8, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(de, para);
@@ -188,7 +205,8 @@ private:
 
     // A small sticker card: frame, flag or grey placeholder, coloured band with the name.
     static void cartao(QPainter& p, const QRectF& r, const QString& codigo, const QString& nome,
-                       const QColor& cor) {
+                       const QColor& cor)
+    {
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(r, kOuro);
         const QRectF dentro =
@@ -222,7 +240,8 @@ private:
                                desenho::fonteDestaque(faixa.height() * 0.7), 10, Qt::AlignCenter);
     }
 
-    void menu(QPainter& p) {
+    void menu(QPainter& p)
+    {
         const QStringList pecas = {
             QStringLiteral("menu_jogar.png"), QStringLiteral("menu_explicar.png"),
             QStringLiteral("menu_sair.png"), QStringLiteral("som_desligado.png")};
@@ -238,7 +257,8 @@ private:
         }
     }
 
-    void ajudas(QPainter& p) {
+    void ajudas(QPainter& p)
+    {
         botao(p, QRectF(80, 200, 380, 100), QStringLiteral("Substituição"),
               QColor(0x1f, 0x6f, 0xc8));
         botao(p, QRectF(566, 200, 380, 100), QStringLiteral("Auxílio Técnico"),
@@ -247,7 +267,8 @@ private:
         rotulo(p, QRectF(566, 320, 380, 80), QStringLiteral("cobrança de pênalti"), 28);
     }
 
-    void finalizar(QPainter& p) {
+    void finalizar(QPainter& p)
+    {
         poe(p, QStringLiteral("sair.png"), QRectF(120, 172, 200, 200));
         seta(p, QPointF(360, 272), QPointF(470, 272));
         const QRectF caixa(510, 172, 420, 210);
@@ -265,7 +286,8 @@ private:
               QColor(0xc8, 0x2a, 0x2a));
     }
 
-    void placar(QPainter& p) {
+    void placar(QPainter& p)
+    {
         const QRectF painel(60, 150, 560, 255);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(kOuro, 5));
@@ -293,7 +315,8 @@ private:
         rotulo(p, QRectF(650, 310, 310, 60), QStringLiteral("+3 figurinhas"), 32);
     }
 
-    void auxilio(QPainter& p) {
+    void auxilio(QPainter& p)
+    {
         penaltiCena(p, QRectF(60, 150, 520, 260), false);
         seta(p, QPointF(600, 280), QPointF(680, 280));
         const QString letras[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
@@ -314,7 +337,8 @@ private:
         }
     }
 
-    void penaltiCena(QPainter& p, const QRectF& r, bool comControles) {
+    void penaltiCena(QPainter& p, const QRectF& r, bool comControles)
+    {
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient gramado(r.topLeft(), r.bottomLeft());
         gramado.setColorAt(0, QColor(0x3c, 0xa8, 0x50));
@@ -338,7 +362,8 @@ private:
             QRectF(r.center().x() - bH * 0.75, r.bottom() - bH, bH * 45 / 57, bH));
     }
 
-    void imagens(QPainter& p) {
+    void imagens(QPainter& p)
+    {
         cartao(p, QRectF(100, 150, 220, 220), QStringLiteral("QAT"), QStringLiteral("Catar"),
                QColor(0x8a, 0x15, 0x38));
         rotulo(p, QRectF(60, 372, 300, 40), QStringLiteral("Catar, o país-sede"), 26);
@@ -350,7 +375,8 @@ private:
         rotulo(p, QRectF(710, 356, 200, 40), QStringLiteral("falta ganhar"), 26);
     }
 
-    void substituicao(QPainter& p) {
+    void substituicao(QPainter& p)
+    {
         const auto folha = [&](const QRectF& r, const QString& texto) {
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(QColor(0x0a, 0x22, 0x5a), 4));
@@ -374,7 +400,8 @@ private:
         p.drawPolygon(QPolygonF{QPointF(442, 340), QPointF(428, 300), QPointF(468, 306)});
     }
 
-    void album(QPainter& p) {
+    void album(QPainter& p)
+    {
         const QRectF pagina(60, 150, 560, 262);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x5a, 0x3a, 0x1a), 4));
@@ -415,8 +442,8 @@ private:
         botao(p, QRectF(660, 340, 300, 72), QStringLiteral("Repetidas"), QColor(0x1f, 0x6f, 0xc8));
     }
 
-    static void tecla(QPainter& p, const QRectF& r,
-                      const std::function<void(const QRectF&)>& marca) {
+    static void tecla(QPainter& p, const QRectF& r, const std::function<void(const QRectF&)>& marca)
+    {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x50, 0x50, 0x58), 3));
         p.setBrush(QColor(0xf2, 0xf2, 0xf4));
@@ -426,7 +453,8 @@ private:
         marca(r);
     }
 
-    static void triangulo(QPainter& p, const QRectF& r, int graus) {
+    static void triangulo(QPainter& p, const QRectF& r, int graus)
+    {
         p.save();
         p.translate(r.center());
         p.rotate(graus);
@@ -435,7 +463,8 @@ private:
         p.restore();
     }
 
-    void penalti(QPainter& p) {
+    void penalti(QPainter& p)
+    {
         penaltiCena(p, QRectF(36, 146, 470, 270), true);
         // Controls: arrows to aim, force bars, keys, help and exit.
         poe(p, QStringLiteral("seta_esquerda.png"), QRectF(530, 160, 98, 50));
@@ -460,7 +489,8 @@ private:
         poe(p, QStringLiteral("sair.png"), QRectF(918, 250, 70, 70));
     }
 
-    void pergunta(QPainter& p) {
+    void pergunta(QPainter& p)
+    {
         poe(p, QStringLiteral("ajuda.png"), QRectF(120, 175, 200, 200));
         botao(p, QRectF(430, 190, 220, 100), QStringLiteral("SIM"), QColor(0x1f, 0xa8, 0x45), 44);
         botao(p, QRectF(700, 190, 220, 100), QStringLiteral("NÃO"), QColor(0xc8, 0x2a, 0x2a), 44);
@@ -469,7 +499,8 @@ private:
     }
 };
 
-QImage desenhaPagina(const Pagina& pagina, Figuras& figuras) {
+QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
+{
     QImage imagem = desenho::telaOpaca(kLargura, kAltura, QColor(0xf7, 0xf4, 0xea));
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
@@ -493,11 +524,13 @@ QImage desenhaPagina(const Pagina& pagina, Figuras& figuras) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     desenho::preparaSemTela();
     desenho::defineNomePrograma("gera_ajuda");
     QGuiApplication app(argc, argv);
-    if (argc < 4) falha(QStringLiteral("uso: gera_ajuda PASTA_ARTE PASTA_SAIDA PAGINA.txt..."));
+    if (argc < 4)
+        falha(QStringLiteral("uso: gera_ajuda PASTA_ARTE PASTA_SAIDA PAGINA.txt..."));
     carregaFontes();
     Figuras figuras(QString::fromLocal8Bit(argv[1]));
     const QString saida = QString::fromLocal8Bit(argv[2]);
@@ -506,7 +539,8 @@ int main(int argc, char** argv) {
         const Pagina pagina = lePagina(QString::fromLocal8Bit(argv[i]));
         paginas.append({pagina.arquivo, desenhaPagina(pagina, figuras)});
     }
-    if (!QDir().mkpath(saida)) falha(QStringLiteral("não foi possível criar %1").arg(saida));
+    if (!QDir().mkpath(saida))
+        falha(QStringLiteral("não foi possível criar %1").arg(saida));
     for (const auto& [nome, imagem] : paginas)
         desenho::salva(imagem, saida + QLatin1Char('/') + nome + QStringLiteral(".jpg"), 90);
     return 0;

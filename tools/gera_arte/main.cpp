@@ -24,8 +24,11 @@ constexpr int kEscala = 2;
 class Sorteio {
 public:
     explicit Sorteio(quint32 semente)
-        : estado(semente) {}
-    quint32 proximo() {
+        : estado(semente)
+    {
+    }
+    quint32 proximo()
+    {
         estado ^= estado << 13;
         estado ^= estado >> 17;
         estado ^= estado << 5;
@@ -39,7 +42,8 @@ private:
 
 const QColor kOuro(0xf2, 0xc9, 0x4c);
 
-void sombraSuave(QPainter& p, const QRectF& elipse, int alfa) {
+void sombraSuave(QPainter& p, const QRectF& elipse, int alfa)
+{
     QRadialGradient g(elipse.center(), elipse.width() / 2);
     g.setColorAt(0, QColor(0, 0, 0, alfa));
     g.setColorAt(1, QColor(0, 0, 0, 0));
@@ -53,7 +57,8 @@ void sombraSuave(QPainter& p, const QRectF& elipse, int alfa) {
     p.restore();
 }
 
-QImage bolaColorida(int largura, int altura, const QColor& corpo, const QColor& gomos) {
+QImage bolaColorida(int largura, int altura, const QColor& corpo, const QColor& gomos)
+{
     QImage img = desenho::telaTransparente(largura, altura);
     QPainter p(&img);
     const qreal d = qMin(largura, altura) - 4;
@@ -61,7 +66,8 @@ QImage bolaColorida(int largura, int altura, const QColor& corpo, const QColor& 
     return img;
 }
 
-QImage campoEscuro(int largura, int altura) {
+QImage campoEscuro(int largura, int altura)
+{
     QImage img = desenho::telaOpaca(largura, altura, QColor(0x0b, 0x3a, 0x1d));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -89,7 +95,8 @@ QImage campoEscuro(int largura, int altura) {
     return img;
 }
 
-QImage botaoAlto(const QColor& cor, const std::function<void(QPainter&, const QRectF&)>& simbolo) {
+QImage botaoAlto(const QColor& cor, const std::function<void(QPainter&, const QRectF&)>& simbolo)
+{
     const int w = 60 * kEscala, h = 113 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -113,7 +120,8 @@ QImage botaoAlto(const QColor& cor, const std::function<void(QPainter&, const QR
     return img;
 }
 
-void tique(QPainter& p, const QRectF& r) {
+void tique(QPainter& p, const QRectF& r)
+{
     QPainterPath t;
     t.moveTo(r.left() + r.width() * 0.08, r.top() + r.height() * 0.55);
     t.lineTo(r.left() + r.width() * 0.4, r.top() + r.height() * 0.82);
@@ -125,7 +133,8 @@ void tique(QPainter& p, const QRectF& r) {
     p.drawPath(t);
 }
 
-void xis(QPainter& p, const QRectF& r, const QColor& sombra) {
+void xis(QPainter& p, const QRectF& r, const QColor& sombra)
+{
     const QRectF q(r.center().x() - r.width() * 0.38, r.center().y() - r.width() * 0.38,
                    r.width() * 0.76, r.width() * 0.76);
     for (const auto& [cor, largura] : {std::pair{sombra, 24}, std::pair{QColor(Qt::white), 15}}) {
@@ -135,7 +144,8 @@ void xis(QPainter& p, const QRectF& r, const QColor& sombra) {
     }
 }
 
-QImage altoFalante(bool ligado) {
+QImage altoFalante(bool ligado)
+{
     const int lado = 45 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -174,7 +184,8 @@ QImage altoFalante(bool ligado) {
     return img;
 }
 
-QImage proibido(int lado) {
+QImage proibido(int lado)
+{
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -193,7 +204,8 @@ QImage proibido(int lado) {
     return img;
 }
 
-void ceuNoturno(QPainter& p, const QRectF& r, quint32 semente) {
+void ceuNoturno(QPainter& p, const QRectF& r, quint32 semente)
+{
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, QColor(0x03, 0x07, 0x1e));
     g.setColorAt(1, QColor(0x14, 0x2a, 0x5c));
@@ -209,7 +221,8 @@ void ceuNoturno(QPainter& p, const QRectF& r, quint32 semente) {
     }
 }
 
-void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro) {
+void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro)
+{
     p.setPen(QPen(QColor(0x30, 0x34, 0x40), 4 * escala));
     p.drawLine(topo + QPointF(0, 10 * escala), topo + QPointF(0, alturaMastro));
     // Glow and beam first, the lamp panel on top.
@@ -232,7 +245,8 @@ void refletor(QPainter& p, QPointF topo, qreal escala, qreal alturaMastro) {
 }
 
 // Rows of spectators: coloured heads and shoulders on dark stands.
-void torcida(QPainter& p, const QRectF& r, qreal tamanho, quint32 semente, int escurecer) {
+void torcida(QPainter& p, const QRectF& r, qreal tamanho, quint32 semente, int escurecer)
+{
     Sorteio s(semente);
     const QColor camisas[] = {QColor(0xf5, 0xd0, 0x20), QColor(0x1e, 0x8a, 0x3c),
                               QColor(0x2a, 0x5d, 0xb0), QColor(0xe0, 0xe0, 0xe0),
@@ -267,7 +281,8 @@ void torcida(QPainter& p, const QRectF& r, qreal tamanho, quint32 semente, int e
     }
 }
 
-QImage titulo() {
+QImage titulo()
+{
     const int w = 608 * kEscala, h = 141 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -299,7 +314,8 @@ QImage titulo() {
     return img;
 }
 
-QImage fundoNome() {
+QImage fundoNome()
+{
     const int w = 600 * kEscala, h = 450 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -313,7 +329,8 @@ QImage fundoNome() {
     return img;
 }
 
-QImage fundoMensagens() {
+QImage fundoMensagens()
+{
     const int w = 776 * kEscala, h = 560 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -338,7 +355,8 @@ QImage fundoMensagens() {
     return img;
 }
 
-QImage paginaInicial() {
+QImage paginaInicial()
+{
     const int w = 513 * kEscala, h = 481 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -356,7 +374,8 @@ QImage paginaInicial() {
     return img;
 }
 
-QImage gol() {
+QImage gol()
+{
     const int w = 261 * kEscala, h = 105 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -396,7 +415,8 @@ QImage gol() {
     return img;
 }
 
-QImage goleiro() {
+QImage goleiro()
+{
     const int w = 45 * kEscala, h = 53 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -453,7 +473,8 @@ QImage goleiro() {
     return img;
 }
 
-QImage batedor() {
+QImage batedor()
+{
     const int w = 45 * kEscala, h = 57 * kEscala;
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
@@ -506,7 +527,8 @@ QImage batedor() {
     return img;
 }
 
-QImage seta(int w, int h, bool direita, const QColor& cor, const QColor& borda) {
+QImage seta(int w, int h, bool direita, const QColor& cor, const QColor& borda)
+{
     QImage img = desenho::telaTransparente(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -528,7 +550,8 @@ QImage seta(int w, int h, bool direita, const QColor& cor, const QColor& borda) 
     return img;
 }
 
-QImage chevron(int lado, bool direita) {
+QImage chevron(int lado, bool direita)
+{
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -544,7 +567,8 @@ QImage chevron(int lado, bool direita) {
     return img;
 }
 
-QImage iconeAjuda(int lado) {
+QImage iconeAjuda(int lado)
+{
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -561,7 +585,8 @@ QImage iconeAjuda(int lado) {
     return img;
 }
 
-QImage menuJogar() {
+QImage menuJogar()
+{
     const int lado = 170 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -580,7 +605,8 @@ QImage menuJogar() {
     return img;
 }
 
-QImage menuExplicar() {
+QImage menuExplicar()
+{
     const int lado = 170 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -602,7 +628,8 @@ QImage menuExplicar() {
     return img;
 }
 
-QImage menuSair() {
+QImage menuSair()
+{
     const int lado = 170 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -630,7 +657,8 @@ QImage menuSair() {
     return img;
 }
 
-QImage icone() {
+QImage icone()
+{
     const int lado = 256 * kEscala;
     QImage img = desenho::telaTransparente(lado, lado);
     QPainter p(&img);
@@ -649,7 +677,8 @@ QImage icone() {
     return img;
 }
 
-QImage logo() {
+QImage logo()
+{
     const int w = 608 * kEscala, h = 189 * kEscala;
     QImage img = desenho::telaOpaca(w, h, Qt::black);
     QPainter p(&img);
@@ -675,11 +704,13 @@ QImage logo() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     desenho::preparaSemTela();
     desenho::defineNomePrograma("gera_arte");
     QGuiApplication app(argc, argv);
-    if (argc != 3) falha(QStringLiteral("uso: gera_arte PASTA_ARTE PASTA_PATROCINIO"));
+    if (argc != 3)
+        falha(QStringLiteral("uso: gera_arte PASTA_ARTE PASTA_PATROCINIO"));
     carregaFontes();
     const QString arte = QString::fromLocal8Bit(argv[1]);
     const QString patrocinio = QString::fromLocal8Bit(argv[2]);

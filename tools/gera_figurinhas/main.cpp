@@ -35,20 +35,24 @@ struct Jogo {
     QString penaltis; // "4-2" in the same order, or empty
 };
 
-QStringList linhasDe(const QString& caminho) {
+QStringList linhasDe(const QString& caminho)
+{
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
         falha(QStringLiteral("não foi possível abrir %1").arg(caminho));
     return QString::fromUtf8(arquivo.readAll()).split(QLatin1Char('\n'));
 }
 
-QList<Figurinha> leLista(const QString& caminho) {
+QList<Figurinha> leLista(const QString& caminho)
+{
     QList<Figurinha> lista;
     const QStringList linhas = linhasDe(caminho);
     for (qsizetype i = 1; i < linhas.size(); ++i) {
-        if (linhas[i].trimmed().isEmpty()) continue;
+        if (linhas[i].trimmed().isEmpty())
+            continue;
         const QStringList c = linhas[i].split(QLatin1Char('\t'));
-        if (c.size() != 6) falha(QStringLiteral("linha %1: são esperadas 6 colunas").arg(i + 1));
+        if (c.size() != 6)
+            falha(QStringLiteral("linha %1: são esperadas 6 colunas").arg(i + 1));
         lista.append({c[0].toInt(), c[1].trimmed().toLower(), c[2].trimmed(), c[3].trimmed(),
                       c[4].trimmed(), c[5]});
         if (lista.last().numero != int(lista.size()))
@@ -61,13 +65,15 @@ QList<Figurinha> leLista(const QString& caminho) {
     return lista;
 }
 
-QList<Jogo> leJogos(const QString& caminho) {
+QList<Jogo> leJogos(const QString& caminho)
+{
     QList<Jogo> jogos;
     const QStringList linhas = linhasDe(caminho);
     bool cabecalho = true;
     for (qsizetype i = 0; i < linhas.size(); ++i) {
         const QString& linha = linhas[i];
-        if (linha.trimmed().isEmpty() || linha.startsWith(QLatin1Char('#'))) continue;
+        if (linha.trimmed().isEmpty() || linha.startsWith(QLatin1Char('#')))
+            continue;
         if (cabecalho) {
             cabecalho = false;
             continue;
@@ -81,20 +87,23 @@ QList<Jogo> leJogos(const QString& caminho) {
             falha(QStringLiteral("%1, linha %2: jogo inválido").arg(caminho).arg(i + 1));
         jogos.append(j);
     }
-    if (jogos.isEmpty()) falha(QStringLiteral("%1 não tem jogos").arg(caminho));
+    if (jogos.isEmpty())
+        falha(QStringLiteral("%1 não tem jogos").arg(caminho));
     return jogos;
 }
 
 // The match of a key like "ARG-FRA"; a key in the other order finds the match turned round.
-Jogo achaJogo(const QList<Jogo>& jogos, const Figurinha& f) {
+Jogo achaJogo(const QList<Jogo>& jogos, const Figurinha& f)
+{
     const QStringList lados =
-        f.chave.toUpper().split(QRegularExpression(QStringLiteral("\\s*[-xX_ ]\\s*")));
+        f.chave.toUpper().split(QRegularExpression(QStringLiteral("\\s*[-_]\\s*|\\s+X\\s+")));
     if (lados.size() != 2 || !desenho::temBandeira(lados[0]) || !desenho::temBandeira(lados[1]))
         falha(QStringLiteral("figurinha %1: chave de jogo inválida \"%2\"")
                   .arg(f.numero)
                   .arg(f.chave));
     for (const Jogo& j : jogos)
-        if (j.mandante == lados[0] && j.visitante == lados[1]) return j;
+        if (j.mandante == lados[0] && j.visitante == lados[1])
+            return j;
     for (const Jogo& j : jogos)
         if (j.mandante == lados[1] && j.visitante == lados[0]) {
             QString pen = j.penaltis;
@@ -108,7 +117,8 @@ Jogo achaJogo(const QList<Jogo>& jogos, const Figurinha& f) {
               .arg(f.chave));
 }
 
-QColor corSelecao(const QString& codigo) {
+QColor corSelecao(const QString& codigo)
+{
     static const QHash<QString, QRgb> cores = {
         {QStringLiteral("QAT"), 0x8a1538}, {QStringLiteral("ECU"), 0x034ea2},
         {QStringLiteral("SEN"), 0x00753a}, {QStringLiteral("NED"), 0x21468b},
@@ -129,19 +139,27 @@ QColor corSelecao(const QString& codigo) {
     return QColor(cores.value(codigo.toUpper(), 0x1f4e5f));
 }
 
-QColor corDaFaixa(const Figurinha& f) {
-    if (f.tipo == QLatin1String("selecao")) return corSelecao(f.chave);
-    if (f.tipo == QLatin1String("estadio")) return QColor(0x6e, 0x12, 0x30);
-    if (f.tipo == QLatin1String("jogo")) return QColor(0x0b, 0x2f, 0x6b);
+QString selecaoCitada(const Figurinha& f);
+
+QColor corDaFaixa(const Figurinha& f)
+{
+    if (f.tipo == QLatin1String("selecao"))
+        return corSelecao(f.chave);
+    if (f.tipo == QLatin1String("estadio"))
+        return QColor(0x6e, 0x12, 0x30);
+    if (f.tipo == QLatin1String("jogo"))
+        return QColor(0x0b, 0x2f, 0x6b);
     if (f.tipo == QLatin1String("premio") || f.tipo == QLatin1String("trofeu"))
         return QColor(0x7a, 0x55, 0x05);
-    if (f.tipo == QLatin1String("recorde")) return QColor(0xa3, 0x2b, 0x1c);
-    if (desenho::temBandeira(f.chave)) return corSelecao(f.chave);
-    return QColor(0x0b, 0x5d, 0x2a);
+    if (f.tipo == QLatin1String("recorde"))
+        return QColor(0xa3, 0x2b, 0x1c);
+    const QString codigo = selecaoCitada(f);
+    return codigo.isEmpty() ? QColor(0x0b, 0x5d, 0x2a) : corSelecao(codigo);
 }
 
 // A flag with a thin dark edge and a soft shadow, as large as fits in area.
-void bandeiraEmoldurada(QPainter& p, const QRectF& area, const QString& codigo) {
+void bandeiraEmoldurada(QPainter& p, const QRectF& area, const QString& codigo)
+{
     const qreal proporcao = desenho::proporcaoBandeira(codigo);
     QSizeF tamanho(area.width(), area.width() / proporcao);
     if (tamanho.height() > area.height())
@@ -160,19 +178,22 @@ void bandeiraEmoldurada(QPainter& p, const QRectF& area, const QString& codigo) 
     p.restore();
 }
 
-void fundoCeu(QPainter& p, const QRectF& area, const QColor& topo, const QColor& base) {
+void fundoCeu(QPainter& p, const QRectF& area, const QColor& topo, const QColor& base)
+{
     QLinearGradient g(area.topLeft(), area.bottomLeft());
     g.setColorAt(0, topo);
     g.setColorAt(1, base);
     p.fillRect(area, g);
 }
 
-void desenhaSelecao(QPainter& p, const QRectF& area, const Figurinha& f) {
+void desenhaSelecao(QPainter& p, const QRectF& area, const Figurinha& f)
+{
     fundoCeu(p, area, QColor(0xe9, 0xf1, 0xf7), QColor(0xc9, 0xdc, 0xe8));
     bandeiraEmoldurada(p, area.adjusted(24, 22, -24, -18), f.chave);
 }
 
-void desenhaJogo(QPainter& p, const QRectF& area, const Jogo& j) {
+void desenhaJogo(QPainter& p, const QRectF& area, const Jogo& j)
+{
     fundoCeu(p, area, QColor(0x12, 0x2a, 0x55), QColor(0x06, 0x12, 0x2c));
     const qreal largura = 104, altura = 70, topo = area.top() + 16;
     bandeiraEmoldurada(p, QRectF(area.left() + 14, topo, largura, altura), j.mandante);
@@ -202,7 +223,8 @@ void desenhaJogo(QPainter& p, const QRectF& area, const Jogo& j) {
     }
 }
 
-int varianteEstadio(const Figurinha& f) {
+int varianteEstadio(const Figurinha& f)
+{
     const QString texto = (f.chave + QLatin1Char(' ') + f.titulo).toLower();
     const struct {
         const char* nome;
@@ -210,11 +232,13 @@ int varianteEstadio(const Figurinha& f) {
     } estadios[] = {{"lusail", 0},  {"bayt", 1},      {"974", 2},   {"janoub", 3}, {"thumama", 4},
                     {"khalifa", 5}, {"education", 6}, {"ahmad", 7}, {"rayyan", 7}};
     for (const auto& e : estadios)
-        if (texto.contains(QLatin1String(e.nome))) return e.variante;
+        if (texto.contains(QLatin1String(e.nome)))
+            return e.variante;
     return 7;
 }
 
-void desenhaEstadio(QPainter& p, const QRectF& area, const Figurinha& f) {
+void desenhaEstadio(QPainter& p, const QRectF& area, const Figurinha& f)
+{
     fundoCeu(p, area, QColor(0x1b, 0x23, 0x5c), QColor(0xf0, 0x9a, 0x4a));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 200));
@@ -230,7 +254,8 @@ void desenhaEstadio(QPainter& p, const QRectF& area, const Figurinha& f) {
     desenho::estadio(p, area.adjusted(10, 14, -10, 0), v, cores[v]);
 }
 
-void desenhaPremio(QPainter& p, const QRectF& area, const Figurinha& f) {
+void desenhaPremio(QPainter& p, const QRectF& area, const Figurinha& f)
+{
     QRadialGradient g(area.center(), area.width() * 0.6);
     g.setColorAt(0, QColor(0x6b, 0x1d, 0x3a));
     g.setColorAt(1, QColor(0x22, 0x08, 0x16));
@@ -268,7 +293,33 @@ void desenhaPremio(QPainter& p, const QRectF& area, const Figurinha& f) {
         desenho::trofeu(p, QRectF(c.x() - 50, area.top() + 10, 100, area.height() - 18), metal);
 }
 
-void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f) {
+// The team a sticker is about: its key, or the first team named in its title or subtitle.
+QString selecaoCitada(const Figurinha& f)
+{
+    if (desenho::temBandeira(f.chave))
+        return f.chave.toUpper();
+    for (const QString& texto : {f.titulo, f.subtitulo}) {
+        qsizetype melhor = -1;
+        QString codigo;
+        for (const QString& c : desenho::codigosSelecoes()) {
+            const QRegularExpression nome(
+                QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(desenho::nomeSelecao(c))),
+                QRegularExpression::CaseInsensitiveOption |
+                    QRegularExpression::UseUnicodePropertiesOption);
+            const qsizetype onde = texto.indexOf(nome);
+            if (onde >= 0 && (melhor < 0 || onde < melhor)) {
+                melhor = onde;
+                codigo = c;
+            }
+        }
+        if (!codigo.isEmpty())
+            return codigo;
+    }
+    return {};
+}
+
+void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f)
+{
     desenho::campo(p, area, 2.5);
     const bool recorde = f.tipo == QLatin1String("recorde");
     const QPointF c = area.center() + QPointF(recorde ? -40 : 0, 4);
@@ -288,11 +339,13 @@ void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f) {
             p.drawRect(barra);
         }
     }
-    if (desenho::temBandeira(f.chave))
-        bandeiraEmoldurada(p, QRectF(area.right() - 70, area.top() + 10, 60, 40), f.chave);
+    const QString codigo = selecaoCitada(f);
+    if (!codigo.isEmpty())
+        bandeiraEmoldurada(p, QRectF(area.right() - 84, area.top() + 10, 74, 50), codigo);
 }
 
-QImage desenha(const Figurinha& f, const QList<Jogo>& jogos) {
+QImage desenha(const Figurinha& f, const QList<Jogo>& jogos)
+{
     QImage imagem(kLado, kLado, QImage::Format_RGB32);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
@@ -369,7 +422,8 @@ QImage desenha(const Figurinha& f, const QList<Jogo>& jogos) {
 }
 
 // The picture of a sticker not owned yet: grey card, dashed outline, ball and question mark.
-QImage desenhaVazia() {
+QImage desenhaVazia()
+{
     QImage imagem(kLado, kLado, QImage::Format_RGB32);
     imagem.fill(QColor(0xc9, 0xcb, 0xce));
     QPainter p(&imagem);
@@ -390,7 +444,8 @@ QImage desenhaVazia() {
     return imagem;
 }
 
-QByteArray legendas(const QList<Figurinha>& lista) {
+QByteArray legendas(const QList<Figurinha>& lista)
+{
     QByteArray dados;
     for (const Figurinha& f : lista) {
         tLegenda registro;
@@ -407,11 +462,13 @@ QByteArray legendas(const QList<Figurinha>& lista) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     desenho::preparaSemTela();
     desenho::defineNomePrograma("gera_figurinhas");
     QGuiApplication app(argc, argv);
-    if (argc != 4) falha(QStringLiteral("uso: gera_figurinhas FIGURINHAS.tsv JOGOS.tsv PASTA"));
+    if (argc != 4)
+        falha(QStringLiteral("uso: gera_figurinhas FIGURINHAS.tsv JOGOS.tsv PASTA"));
     carregaFontes();
     const QString pasta = QString::fromLocal8Bit(argv[3]);
     const QList<Figurinha> lista = leLista(QString::fromLocal8Bit(argv[1]));
@@ -423,7 +480,8 @@ int main(int argc, char** argv) {
         imagens << desenha(f, jogos);
     const QByteArray dados = legendas(lista);
 
-    if (!QDir().mkpath(pasta)) falha(QStringLiteral("não foi possível criar %1").arg(pasta));
+    if (!QDir().mkpath(pasta))
+        falha(QStringLiteral("não foi possível criar %1").arg(pasta));
     for (const Figurinha& f : lista)
         desenho::salva(imagens[f.numero - 1], pasta + QStringLiteral("/imagem") +
                                                   numeroCincoDigitos(f.numero) +

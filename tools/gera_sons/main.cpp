@@ -18,13 +18,15 @@ constexpr double kPi = 3.14159265358979323846;
 // Peaks at about -3.5 dBFS, safely under the -3 dBFS ceiling after rounding.
 constexpr float kPico = 0.668f;
 
-[[noreturn]] void falha(const std::string& texto) {
+[[noreturn]] void falha(const std::string& texto)
+{
     std::fprintf(stderr, "gera_sons: %s\n", texto.c_str());
     std::exit(1);
 }
 
 // A short percussive hit: noise through a band pass plus a decaying tone.
-Sinal batida(double segundos, float centro, float tom, float decaimento, Ruido& r) {
+Sinal batida(double segundos, float centro, float tom, float decaimento, Ruido& r)
+{
     Sinal s(amostras(segundos));
     Biquad f = Biquad::passaBanda(centro, 1.2f);
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -36,7 +38,8 @@ Sinal batida(double segundos, float centro, float tom, float decaimento, Ruido& 
 }
 
 // Crowd bed: murmur plus many overlapping voices spread over the whole length (and the tail).
-Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uint32_t semente) {
+Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uint32_t semente)
+{
     Ruido r(semente);
     const double total = segundos + cauda;
     Sinal s = murmurio(total, 700, 0.8f, r);
@@ -56,7 +59,8 @@ Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uin
     return s;
 }
 
-Sinal estadio1() {
+Sinal estadio1()
+{
     // A calm murmur with scattered voices.
     Sinal s = torcida(8.0, 0.6, 70, 1.0f, 1001);
     s = fechaLaco(s, 8.0);
@@ -64,7 +68,8 @@ Sinal estadio1() {
     return s;
 }
 
-Sinal estadio2() {
+Sinal estadio2()
+{
     // A livelier crowd with a rhythmic clap: three claps and a rest, over and over.
     const double duracao = 7.2, cauda = 0.6;
     Sinal s = torcida(duracao, cauda, 110, 1.2f, 2002);
@@ -80,7 +85,8 @@ Sinal estadio2() {
     return s;
 }
 
-Sinal tempo() {
+Sinal tempo()
+{
     // Tick and tock, twice a second; the edges of the loop fall in the silence between them.
     Sinal s = silencio(2.0);
     Ruido r(3001);
@@ -92,7 +98,8 @@ Sinal tempo() {
     return s;
 }
 
-Sinal goleiro() {
+Sinal goleiro()
+{
     // Low drone with a whole number of cycles in the loop and a heartbeat pulse on top.
     const double duracao = 4.0;
     Sinal s = silencio(duracao);
@@ -116,7 +123,8 @@ Sinal goleiro() {
     return s;
 }
 
-Sinal apito() {
+Sinal apito()
+{
     // Pea whistle: a bright tone whose pitch and loudness flutter as the pea spins.
     const double duracao = 0.8;
     Sinal s = silencio(duracao);
@@ -137,7 +145,8 @@ Sinal apito() {
     return s;
 }
 
-Sinal acerto() {
+Sinal acerto()
+{
     // A cheer swelling up and settling.
     const double duracao = 1.5;
     Sinal s = torcida(duracao, 0, 60, 1.5f, 5001);
@@ -150,7 +159,8 @@ Sinal acerto() {
     return s;
 }
 
-Sinal errada1() {
+Sinal errada1()
+{
     // A descending, slightly rough buzz.
     const double duracao = 0.8;
     Sinal s = silencio(duracao);
@@ -169,7 +179,8 @@ Sinal errada1() {
     return s;
 }
 
-Sinal errada2() {
+Sinal errada2()
+{
     // The crowd's disappointed "oooh": round vowels gliding down.
     const double duracao = 0.85;
     Ruido r(6001);
@@ -191,7 +202,8 @@ Sinal errada2() {
 }
 
 // A soft mallet note.
-Sinal nota(double segundos, float f, float brilho) {
+Sinal nota(double segundos, float f, float brilho)
+{
     Sinal s(amostras(segundos));
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / kTaxa;
@@ -202,7 +214,8 @@ Sinal nota(double segundos, float f, float brilho) {
     return s;
 }
 
-Sinal saida() {
+Sinal saida()
+{
     // Three falling notes: leaving.
     Sinal s = silencio(1.0);
     const float notas[] = {783.99f, 659.25f, 523.25f};
@@ -213,7 +226,8 @@ Sinal saida() {
     return s;
 }
 
-Sinal suspense() {
+Sinal suspense()
+{
     // A snare roll growing louder and faster.
     const double duracao = 1.0;
     Sinal s = silencio(duracao);
@@ -229,7 +243,8 @@ Sinal suspense() {
     return s;
 }
 
-Sinal certo4() {
+Sinal certo4()
+{
     // Goal: a big cheer with a bright major fanfare over it.
     const double duracao = 2.0;
     Sinal s = torcida(duracao, 0, 90, 1.6f, 8001);
@@ -258,8 +273,10 @@ Sinal certo4() {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 2) falha("uso: gera_sons PASTA");
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        falha("uso: gera_sons PASTA");
     const std::filesystem::path pasta = argv[1];
     const std::pair<const char*, std::function<Sinal()>> sons[] = {
         {"estadio1.wav", estadio1}, {"Estadio2.wav", estadio2}, {"Tempo.wav", tempo},
@@ -271,7 +288,8 @@ int main(int argc, char** argv) {
         sinais.push_back(som.second());
     std::error_code erro;
     std::filesystem::create_directories(pasta, erro);
-    if (erro) falha("não foi possível criar " + pasta.string());
+    if (erro)
+        falha("não foi possível criar " + pasta.string());
     for (std::size_t i = 0; i < sinais.size(); ++i)
         if (!gravaWav((pasta / sons[i].first).string(), sinais[i]))
             falha("não foi possível gravar " + (pasta / sons[i].first).string());

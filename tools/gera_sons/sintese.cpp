@@ -12,18 +12,21 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
 
-std::uint32_t Ruido::proximo() {
+std::uint32_t Ruido::proximo()
+{
     estado ^= estado << 13;
     estado ^= estado >> 17;
     estado ^= estado << 5;
     return estado;
 }
 
-float Ruido::branco() {
+float Ruido::branco()
+{
     return float(proximo() % 2000001) / 1000000.0f - 1.0f;
 }
 
-float Ruido::entre(float minimo, float maximo) {
+float Ruido::entre(float minimo, float maximo)
+{
     return minimo + (maximo - minimo) * float(proximo() % 1000001) / 1000000.0f;
 }
 
@@ -33,7 +36,8 @@ struct Coef {
     double b0, b1, b2, a0, a1, a2;
 };
 
-Coef rbj(int tipo, float frequencia, float q) {
+Coef rbj(int tipo, float frequencia, float q)
+{
     const double w = 2 * kPi * frequencia / kTaxa;
     const double alfa = std::sin(w) / (2 * q), c = std::cos(w);
     switch (tipo) {
@@ -53,24 +57,30 @@ Biquad::Biquad(double nb0, double nb1, double nb2, double na0, double na1, doubl
     , b1(float(nb1 / na0))
     , b2(float(nb2 / na0))
     , a1(float(na1 / na0))
-    , a2(float(na2 / na0)) {}
+    , a2(float(na2 / na0))
+{
+}
 
-Biquad Biquad::passaBanda(float frequencia, float q) {
+Biquad Biquad::passaBanda(float frequencia, float q)
+{
     const Coef k = rbj(0, frequencia, q);
     return Biquad(k.b0, k.b1, k.b2, k.a0, k.a1, k.a2);
 }
 
-Biquad Biquad::passaBaixa(float frequencia, float q) {
+Biquad Biquad::passaBaixa(float frequencia, float q)
+{
     const Coef k = rbj(1, frequencia, q);
     return Biquad(k.b0, k.b1, k.b2, k.a0, k.a1, k.a2);
 }
 
-Biquad Biquad::passaAlta(float frequencia, float q) {
+Biquad Biquad::passaAlta(float frequencia, float q)
+{
     const Coef k = rbj(2, frequencia, q);
     return Biquad(k.b0, k.b1, k.b2, k.a0, k.a1, k.a2);
 }
 
-float Biquad::processa(float x) {
+float Biquad::processa(float x)
+{
     const float y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
     x2 = x1;
     x1 = x;
@@ -79,20 +89,24 @@ float Biquad::processa(float x) {
     return y;
 }
 
-std::size_t amostras(double segundos) {
+std::size_t amostras(double segundos)
+{
     return std::size_t(std::llround(segundos * kTaxa));
 }
 
-Sinal silencio(double segundos) {
+Sinal silencio(double segundos)
+{
     return Sinal(amostras(segundos), 0.0f);
 }
 
-void mistura(Sinal& destino, const Sinal& fonte, std::size_t inicio, float ganho) {
+void mistura(Sinal& destino, const Sinal& fonte, std::size_t inicio, float ganho)
+{
     for (std::size_t i = 0; i < fonte.size() && inicio + i < destino.size(); ++i)
         destino[inicio + i] += fonte[i] * ganho;
 }
 
-void fades(Sinal& s, double entrada, double saida) {
+void fades(Sinal& s, double entrada, double saida)
+{
     const std::size_t a = std::min(amostras(entrada), s.size());
     const std::size_t b = std::min(amostras(saida), s.size());
     for (std::size_t i = 0; i < a; ++i)
@@ -101,17 +115,20 @@ void fades(Sinal& s, double entrada, double saida) {
         s[s.size() - 1 - i] *= float(i) / float(b);
 }
 
-void normaliza(Sinal& s, float pico) {
+void normaliza(Sinal& s, float pico)
+{
     float maior = 0;
     for (float x : s)
         maior = std::max(maior, std::fabs(x));
-    if (maior <= 0) return;
+    if (maior <= 0)
+        return;
     const float ganho = pico / maior;
     for (float& x : s)
         x *= ganho;
 }
 
-Sinal fechaLaco(const Sinal& s, double duracao) {
+Sinal fechaLaco(const Sinal& s, double duracao)
+{
     const std::size_t n = amostras(duracao);
     const std::size_t cauda = s.size() - n;
     Sinal laco(s.begin(), s.begin() + std::ptrdiff_t(n));
@@ -123,7 +140,8 @@ Sinal fechaLaco(const Sinal& s, double duracao) {
     return laco;
 }
 
-Sinal voz(double segundos, float f0, float f0fim, float f1, float f2, Ruido& r) {
+Sinal voz(double segundos, float f0, float f0fim, float f1, float f2, Ruido& r)
+{
     Sinal s(amostras(segundos));
     Biquad formante1 = Biquad::passaBanda(f1, 6), formante2 = Biquad::passaBanda(f2, 8);
     const float vibrato = r.entre(4.5f, 6.5f), profundidade = r.entre(0.01f, 0.03f);
@@ -143,7 +161,8 @@ Sinal voz(double segundos, float f0, float f0fim, float f1, float f2, Ruido& r) 
     return s;
 }
 
-Sinal murmurio(double segundos, float centro, float q, Ruido& r) {
+Sinal murmurio(double segundos, float centro, float q, Ruido& r)
+{
     Sinal s(amostras(segundos));
     Biquad filtro = Biquad::passaBanda(centro, q);
     Biquad suave = Biquad::passaBaixa(centro * 2.5f, 0.7f);
@@ -157,9 +176,11 @@ Sinal murmurio(double segundos, float centro, float q, Ruido& r) {
     return s;
 }
 
-bool gravaWav(const std::string& caminho, const Sinal& s) {
+bool gravaWav(const std::string& caminho, const Sinal& s)
+{
     std::FILE* f = std::fopen(caminho.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     const std::uint32_t dados = std::uint32_t(s.size() * 2);
     std::vector<unsigned char> b;
     const auto u32 = [&](std::uint32_t v) {

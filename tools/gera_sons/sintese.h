@@ -16,7 +16,9 @@ using Sinal = std::vector<float>;
 class Ruido {
 public:
     explicit Ruido(std::uint32_t semente)
-        : estado(semente ? semente : 1) {}
+        : estado(semente ? semente : 1)
+    {
+    }
     std::uint32_t proximo();
     float branco();                          // uniform in [-1, 1]
     float entre(float minimo, float maximo); // uniform in [minimo, maximo]
