@@ -318,29 +318,289 @@ QString selecaoCitada(const Figurinha& f)
     return {};
 }
 
+// Pictures for the other rows, picked by words of the title and subtitle.
+enum class Motivo {
+    Bola,
+    Gol,
+    Penalti,
+    Cartoes,
+    Prancheta,
+    Bracadeira,
+    Camisa,
+    Estrelas,
+    Bandeiras,
+    Torcida,
+    Podio,
+    Calendario,
+    Estadio
+};
+
+Motivo escolheMotivo(const Figurinha& f)
+{
+    const QString texto =
+        (f.titulo + QLatin1Char(' ') + f.subtitulo + QLatin1Char(' ') + f.chave).toLower();
+    const struct {
+        const char* palavra;
+        Motivo motivo;
+    } regras[] = {{"árbitro", Motivo::Cartoes},     {"técnico", Motivo::Prancheta},
+                  {"capitão", Motivo::Bracadeira},  {"convocados", Motivo::Camisa},
+                  {"em campo", Motivo::Camisa},     {"campeã", Motivo::Estrelas},
+                  {"campeão", Motivo::Estrelas},    {"seleções", Motivo::Bandeiras},
+                  {"público", Motivo::Torcida},     {"ranking", Motivo::Podio},
+                  {"pênaltis", Motivo::Penalti},    {"disputas", Motivo::Penalti},
+                  {"novembro", Motivo::Calendario}, {"/12/", Motivo::Calendario},
+                  {"cidades", Motivo::Estadio},     {"estádios", Motivo::Estadio},
+                  {"bola", Motivo::Bola},           {"gol", Motivo::Gol},
+                  {"hat-trick", Motivo::Gol}};
+    for (const auto& r : regras)
+        if (texto.contains(QString::fromUtf8(r.palavra)))
+            return r.motivo;
+    return Motivo::Bola;
+}
+
+// Number of titles in words like "pentacampeão" or "tricampeã".
+int titulos(const Figurinha& f)
+{
+    const QString texto = (f.titulo + QLatin1Char(' ') + f.subtitulo).toLower();
+    const struct {
+        const char* prefixo;
+        int n;
+    } prefixos[] = {{"hexa", 6}, {"penta", 5}, {"tetra", 4}, {"tri", 3}, {"bi", 2}};
+    for (const auto& pr : prefixos)
+        if (texto.contains(QString::fromUtf8(pr.prefixo) + QStringLiteral("campe")))
+            return pr.n;
+    return 1;
+}
+
+void cartao(QPainter& p, QPointF centro, qreal angulo, const QColor& cor)
+{
+    p.save();
+    p.translate(centro);
+    p.rotate(angulo);
+    p.setPen(QPen(cor.darker(200), 3));
+    p.setBrush(cor);
+    p.drawRoundedRect(QRectF(-34, -50, 68, 100), 7, 7);
+    p.restore();
+}
+
+void golComRede(QPainter& p, const QRectF& r)
+{
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1.2));
+    for (qreal x = r.left(); x <= r.right(); x += r.width() / 16)
+        p.drawLine(QPointF(x, r.top()), QPointF(x + (r.center().x() - x) * 0.12, r.bottom()));
+    for (qreal y = r.top(); y <= r.bottom(); y += r.height() / 7)
+        p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF{r.bottomLeft(), r.topLeft(), r.topRight(), r.bottomRight()});
+}
+
 void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f)
 {
-    desenho::campo(p, area, 2.5);
-    const bool recorde = f.tipo == QLatin1String("recorde");
-    const QPointF c = area.center() + QPointF(recorde ? -40 : 0, 4);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 70));
-    p.drawEllipse(QRectF(c.x() - 52, c.y() + 42, 110, 22));
-    desenho::bola(p, QRectF(c.x() - 58, c.y() - 58, 116, 116), Qt::white, QColor(25, 25, 25));
-    if (recorde) {
-        // A rising bar chart beside the ball.
-        const QColor ouro(0xf2, 0xc9, 0x4c);
-        for (int i = 0; i < 3; ++i) {
-            const qreal h = 40 + i * 32;
-            const QRectF barra(c.x() + 76 + i * 26, area.bottom() - 22 - h, 20, h);
-            p.fillRect(barra, ouro);
-            p.setPen(QPen(QColor(60, 40, 0), 2));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(barra);
-        }
-    }
+    const Motivo motivo = escolheMotivo(f);
     const QString codigo = selecaoCitada(f);
-    if (!codigo.isEmpty())
+    const QColor ouro(0xf2, 0xc9, 0x4c);
+    bool mostraBandeira = !codigo.isEmpty();
+    // Centred objects step aside for the flag badge in the upper-right corner.
+    const bool afasta =
+        mostraBandeira &&
+        (motivo == Motivo::Cartoes || motivo == Motivo::Prancheta || motivo == Motivo::Bracadeira ||
+         motivo == Motivo::Camisa || motivo == Motivo::Podio || motivo == Motivo::Calendario);
+    const QPointF c = area.center() - QPointF(afasta ? 36 : 0, 0);
+    desenho::campo(p, area, 2.5);
+    const auto sombra = [&](QPointF pe, qreal largura) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawEllipse(QRectF(pe.x() - largura / 2, pe.y() - 10, largura, 20));
+    };
+    switch (motivo) {
+    case Motivo::Gol:
+        golComRede(p, QRectF(c.x() - 110, area.top() + 28, 220, 110));
+        sombra(QPointF(c.x() + 40, area.top() + 138), 60);
+        desenho::bola(p, QRectF(c.x() + 12, area.top() + 78, 58, 58), Qt::white,
+                      QColor(25, 25, 25));
+        break;
+    case Motivo::Penalti:
+        golComRede(p, QRectF(c.x() - 80, area.top() + 18, 160, 70));
+        p.setPen(QPen(Qt::white, 3));
+        p.drawLine(QPointF(area.left() + 10, area.top() + 88),
+                   QPointF(area.right() - 10, area.top() + 88));
+        sombra(QPointF(c.x(), area.bottom() - 22), 56);
+        desenho::bola(p, QRectF(c.x() - 26, area.bottom() - 70, 52, 52), Qt::white,
+                      QColor(25, 25, 25));
+        break;
+    case Motivo::Cartoes:
+        cartao(p, c + QPointF(-36, 4), -14, QColor(0xff, 0xd4, 0x1c));
+        cartao(p, c + QPointF(36, 0), 12, QColor(0xe0, 0x1e, 0x1e));
+        break;
+    case Motivo::Prancheta: {
+        const QRectF quadro(c.x() - 100, area.top() + 22, 200, area.height() - 36);
+        p.setPen(QPen(QColor(0x30, 0x30, 0x30), 4));
+        p.setBrush(QColor(0x1e, 0x5a, 0x32));
+        p.drawRoundedRect(quadro, 10, 10);
+        p.setBrush(QColor(0x9a, 0x9a, 0xa0));
+        p.drawRoundedRect(QRectF(c.x() - 30, quadro.top() - 10, 60, 18), 5, 5);
+        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (const QPointF o : {QPointF(-55, 20), QPointF(-10, 60), QPointF(35, 30)})
+            p.drawEllipse(c + o, 11, 11);
+        for (const QPointF x : {QPointF(50, -30), QPointF(-40, -25)}) {
+            p.drawLine(c + x + QPointF(-10, -10), c + x + QPointF(10, 10));
+            p.drawLine(c + x + QPointF(10, -10), c + x + QPointF(-10, 10));
+        }
+        QPainterPath jogada;
+        jogada.moveTo(c + QPointF(-44, 12));
+        jogada.quadTo(c + QPointF(-20, -40), c + QPointF(30, -10));
+        p.setPen(QPen(QColor(0xff, 0xe0, 0x60), 3, Qt::DashLine, Qt::RoundCap));
+        p.drawPath(jogada);
+        break;
+    }
+    case Motivo::Bracadeira: {
+        const QRectF faixa(c.x() - 90, c.y() - 40, 180, 80);
+        p.setPen(QPen(QColor(0x6a, 0x4a, 0x00), 4));
+        QLinearGradient g(faixa.topLeft(), faixa.bottomLeft());
+        g.setColorAt(0, ouro.lighter(120));
+        g.setColorAt(1, ouro.darker(130));
+        p.setBrush(g);
+        p.drawRoundedRect(faixa, 26, 26);
+        p.setPen(QColor(0x20, 0x20, 0x20));
+        p.setFont(desenho::fonteDestaque(78));
+        p.drawText(faixa.adjusted(0, 6, 0, 0), Qt::AlignCenter, QStringLiteral("C"));
+        break;
+    }
+    case Motivo::Camisa: {
+        const QColor cor =
+            codigo.isEmpty() ? QColor(0xf5, 0xd0, 0x20) : corSelecao(codigo).lighter(110);
+        QPainterPath camisa;
+        camisa.moveTo(c + QPointF(-38, -72));
+        camisa.lineTo(c + QPointF(-92, -46));
+        camisa.lineTo(c + QPointF(-74, -6));
+        camisa.lineTo(c + QPointF(-56, -16));
+        camisa.lineTo(c + QPointF(-56, 78));
+        camisa.lineTo(c + QPointF(56, 78));
+        camisa.lineTo(c + QPointF(56, -16));
+        camisa.lineTo(c + QPointF(74, -6));
+        camisa.lineTo(c + QPointF(92, -46));
+        camisa.lineTo(c + QPointF(38, -72));
+        camisa.quadTo(c + QPointF(0, -46), c + QPointF(-38, -72));
+        p.setPen(QPen(cor.darker(220), 3));
+        p.setBrush(cor);
+        p.drawPath(camisa);
+        const QRegularExpressionMatch numero =
+            QRegularExpression(QStringLiteral("\\d+")).match(f.titulo);
+        if (numero.hasMatch())
+            desenho::textoContornado(p, QRectF(c.x() - 56, c.y() - 40, 112, 110), numero.captured(),
+                                     desenho::fonteDestaque(84), Qt::white, QColor(0, 0, 0, 170), 3,
+                                     Qt::AlignCenter);
+        break;
+    }
+    case Motivo::Estrelas: {
+        const int n = titulos(f);
+        const qreal passo = qMin(52.0, (area.width() - 40) / n);
+        for (int i = 0; i < n; ++i) {
+            const QPointF centro(c.x() + (i - (n - 1) / 2.0) * passo, area.top() + 38);
+            p.setPen(QPen(QColor(0x6a, 0x4a, 0x00), 2));
+            p.setBrush(ouro);
+            p.drawPath(desenho::estrela(centro, passo * 0.42, passo * 0.18, 5));
+        }
+        if (!codigo.isEmpty())
+            bandeiraEmoldurada(p, QRectF(c.x() - 80, area.top() + 74, 160, area.height() - 86),
+                               codigo);
+        mostraBandeira = false;
+        break;
+    }
+    case Motivo::Bandeiras: {
+        const QStringList codigos = desenho::codigosSelecoes();
+        const qreal w = (area.width() - 20) / 8, h = (area.height() - 20) / 4;
+        for (int i = 0; i < codigos.size(); ++i) {
+            const QRectF celula(area.left() + 10 + (i % 8) * w, area.top() + 10 + (i / 8) * h, w,
+                                h);
+            bandeiraEmoldurada(p, celula.adjusted(3, 6, -3, -6), codigos[i]);
+        }
+        mostraBandeira = false;
+        break;
+    }
+    case Motivo::Torcida: {
+        p.fillRect(QRectF(area.left(), area.top(), area.width(), area.height() * 0.72),
+                   QColor(0x1c, 0x1e, 0x2a));
+        const QColor cores[] = {QColor(0xf5, 0xd0, 0x20), QColor(0x2a, 0x5d, 0xb0),
+                                QColor(0xe0, 0xe0, 0xe0), QColor(0xc8, 0x2a, 0x2a),
+                                QColor(0x1e, 0x8a, 0x3c), QColor(0x8a, 0x15, 0x38)};
+        p.setPen(Qt::NoPen);
+        for (int linha = 0; linha < 6; ++linha)
+            for (int i = 0; i < 16; ++i) {
+                const QPointF pos(area.left() + 10 + i * 18 + (linha % 2) * 9,
+                                  area.top() + 16 + linha * 21);
+                p.setBrush(cores[(i * 7 + linha * 3) % 6]);
+                p.drawRoundedRect(QRectF(pos.x() - 7, pos.y() + 3, 14, 12), 4, 4);
+                p.setBrush(QColor(0xd8, 0xa0, 0x70).darker(100 + (i * 13 + linha * 5) % 60));
+                p.drawEllipse(pos, 5, 5);
+            }
+        break;
+    }
+    case Motivo::Podio: {
+        const qreal base = area.bottom() - 14;
+        const struct {
+            qreal dx, altura;
+            const char* lugar;
+        } blocos[] = {{-74, 60, "2"}, {0, 100, "1"}, {74, 44, "3"}};
+        for (const auto& b : blocos) {
+            const QRectF r(c.x() + b.dx - 36, base - b.altura, 72, b.altura);
+            p.setPen(QPen(QColor(0x30, 0x30, 0x30), 3));
+            p.setBrush(b.lugar[0] == '1' ? ouro : QColor(0xe8, 0xe8, 0xee));
+            p.drawRect(r);
+            p.setPen(QColor(0x20, 0x20, 0x20));
+            p.setFont(desenho::fonteDestaque(40));
+            p.drawText(r, Qt::AlignCenter, QString::fromLatin1(b.lugar));
+        }
+        break;
+    }
+    case Motivo::Calendario: {
+        const QRectF folha(c.x() - 80, area.top() + 16, 160, area.height() - 28);
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 3));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(folha, 10, 10);
+        p.setBrush(QColor(0x8a, 0x15, 0x38));
+        p.drawRoundedRect(QRectF(folha.left(), folha.top(), folha.width(), 44), 10, 10);
+        p.setPen(Qt::white);
+        p.setFont(desenho::fonteDestaque(36));
+        p.drawText(QRectF(folha.left(), folha.top(), folha.width(), 44), Qt::AlignCenter,
+                   QStringLiteral("2022"));
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 28; ++i) {
+            p.setBrush(i == 19 ? QColor(0xd0, 0x20, 0x20) : QColor(0xc8, 0xc8, 0xd0));
+            p.drawRect(
+                QRectF(folha.left() + 12 + (i % 7) * 20, folha.top() + 56 + (i / 7) * 24, 14, 16));
+        }
+        break;
+    }
+    case Motivo::Estadio:
+        desenho::estadio(p, area.adjusted(24, 20, -24, -6), 7, QColor(0xc8, 0x8a, 0x5a));
+        break;
+    case Motivo::Bola: {
+        const bool recorde = f.tipo == QLatin1String("recorde");
+        // The final's ball had a golden base.
+        const QColor corpo =
+            f.chave.contains(QLatin1String("hilm")) ? QColor(0xf0, 0xd0, 0x70) : QColor(Qt::white);
+        const QPointF centro = c + QPointF(recorde ? -40 : 0, 4);
+        sombra(QPointF(centro.x(), centro.y() + 52), 110);
+        desenho::bola(p, QRectF(centro.x() - 58, centro.y() - 58, 116, 116), corpo,
+                      QColor(25, 25, 25));
+        if (recorde) {
+            // A rising bar chart beside the ball.
+            for (int i = 0; i < 3; ++i) {
+                const qreal h = 40 + i * 32;
+                const QRectF barra(centro.x() + 76 + i * 26, area.bottom() - 22 - h, 20, h);
+                p.fillRect(barra, ouro);
+                p.setPen(QPen(QColor(60, 40, 0), 2));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(barra);
+            }
+        }
+        break;
+    }
+    }
+    if (mostraBandeira)
         bandeiraEmoldurada(p, QRectF(area.right() - 84, area.top() + 10, 74, 50), codigo);
 }
 
