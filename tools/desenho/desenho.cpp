@@ -16,6 +16,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 namespace desenho {
 
@@ -26,6 +30,18 @@ const char* programa = "gerador";
 void preparaSemTela()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Build machines often have no session: give Qt a private runtime folder instead of a
+    // warning on every run.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const std::filesystem::path pasta =
+            std::filesystem::temp_directory_path() / ("dribolex-xdg-" + std::to_string(getuid()));
+        std::error_code erro;
+        std::filesystem::create_directories(pasta, erro);
+        std::filesystem::permissions(pasta, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, erro);
+        if (!erro)
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(pasta.string()));
+    }
 }
 
 void defineNomePrograma(const char* nome)
