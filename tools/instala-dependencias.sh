@@ -3,7 +3,9 @@
 # Usage: tools/instala-dependencias.sh [jogo|testes]
 set -euo pipefail
 
-pacotes=(cmake make g++ pkg-config qt6-base-dev libsdl2-mixer-dev fonts-dejavu-core)
+# The Bebas Neue and Open Sans fonts are compiled into the program.
+pacotes=(cmake make g++ pkg-config qt6-base-dev libsdl2-mixer-dev fonts-dejavu-core
+    fonts-bebas-neue fonts-open-sans)
 if [ "${1:-jogo}" = testes ]; then
     pacotes+=(clang libclang-rt-14-dev xvfb xdotool imagemagick)
 fi

@@ -1,0 +1,547 @@
+// Build-time generator of the help pages: each readable page text in content/ajuda/ becomes a
+// 1026 x 962 JPEG with a title band, a simple illustration and the text in large type.
+
+#include "desenho.h"
+#include "recursos.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#include <functional>
+
+using desenho::falha;
+
+namespace {
+
+constexpr int kLargura = 1026, kAltura = 962;
+const QRectF kFigura(36, 142, kLargura - 72, 270);
+const QRectF kTexto(44, 430, kLargura - 88, kAltura - 430 - 30);
+const QColor kVerde(0x0b, 0x5d, 0x2a), kOuro(0xf2, 0xc9, 0x4c), kTinta(0x1d, 0x2b, 0x22);
+
+struct Pagina {
+    QString arquivo, titulo, figura, corpo;
+};
+
+Pagina lePagina(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::ReadOnly | QIODevice::Text))
+        falha(QStringLiteral("não foi possível abrir %1").arg(caminho));
+    Pagina pagina;
+    pagina.arquivo = QFileInfo(caminho).completeBaseName();
+    QStringList corpo;
+    bool noCorpo = false;
+    for (const QString& linha : QString::fromUtf8(arquivo.readAll()).split(QLatin1Char('\n'))) {
+        if (linha.startsWith(QLatin1Char('#')))
+            continue;
+        if (noCorpo) {
+            corpo << linha;
+        } else if (linha.startsWith(QStringLiteral("Título:"))) {
+            pagina.titulo = linha.section(QLatin1Char(':'), 1).trimmed();
+        } else if (linha.startsWith(QStringLiteral("Figura:"))) {
+            pagina.figura = linha.section(QLatin1Char(':'), 1).trimmed();
+        } else if (linha.trimmed().isEmpty()) {
+            noCorpo = true;
+        } else {
+            falha(QStringLiteral("%1: linha inesperada antes do texto: %2").arg(caminho, linha));
+        }
+    }
+    pagina.corpo = corpo.join(QLatin1Char('\n')).trimmed();
+    if (pagina.titulo.isEmpty() || pagina.figura.isEmpty() || pagina.corpo.isEmpty())
+        falha(QStringLiteral("%1: faltam o título, a figura ou o texto").arg(caminho));
+    return pagina;
+}
+
+// Paragraphs, "- " list items and **bold** into the little HTML QTextDocument understands.
+QString html(const QString& corpo)
+{
+    QString saida;
+    bool naLista = false;
+    static const QRegularExpression negrito(QStringLiteral("\\*\\*(.+?)\\*\\*"));
+    for (const QString& bloco : corpo.split(QRegularExpression(QStringLiteral("\\n\\s*\\n")))) {
+        for (const QString& bruta : bloco.split(QLatin1Char('\n'))) {
+            const QString linha = bruta.trimmed();
+            if (linha.isEmpty())
+                continue;
+            const bool item = linha.startsWith(QStringLiteral("- "));
+            QString texto = (item ? linha.mid(2) : linha).toHtmlEscaped();
+            texto.replace(negrito, QStringLiteral("<b>\\1</b>"));
+            if (item && !naLista)
+                saida += QStringLiteral("<ul style=\"margin-left:0px; -qt-list-indent:1\">");
+            if (!item && naLista)
+                saida += QStringLiteral("</ul>");
+            naLista = item;
+            saida += item ? QStringLiteral("<li style=\"margin-bottom:10px\">%1</li>").arg(texto)
+                          : QStringLiteral("<p style=\"margin-bottom:18px\">%1</p>").arg(texto);
+        }
+    }
+    if (naLista)
+        saida += QStringLiteral("</ul>");
+    return saida;
+}
+
+// Lays the text out at the largest size that fits the text box.
+void desenhaTexto(QPainter& p, const Pagina& pagina)
+{
+    QTextDocument documento;
+    documento.setDocumentMargin(0);
+    documento.setHtml(html(pagina.corpo));
+    documento.setTextWidth(kTexto.width());
+    int tamanho = 36;
+    for (;; --tamanho) {
+        documento.setDefaultFont(desenho::fonteTexto(tamanho));
+        if (documento.size().height() <= kTexto.height())
+            break;
+        if (tamanho <= 28)
+            falha(QStringLiteral("%1: o texto não cabe na página").arg(pagina.arquivo));
+    }
+    p.save();
+    p.translate(kTexto.topLeft());
+    QAbstractTextDocumentLayout::PaintContext contexto;
+    contexto.palette.setColor(QPalette::Text, kTinta);
+    documento.documentLayout()->draw(&p, contexto);
+    p.restore();
+}
+
+class Figuras {
+public:
+    explicit Figuras(const QString& pastaArte)
+        : arte(pastaArte)
+    {
+    }
+
+    void desenha(QPainter& p, const Pagina& pagina)
+    {
+        const QHash<QString, void (Figuras::*)(QPainter&)> tabela = {
+            {QStringLiteral("menu"), &Figuras::menu},
+            {QStringLiteral("ajudas"), &Figuras::ajudas},
+            {QStringLiteral("finalizar"), &Figuras::finalizar},
+            {QStringLiteral("placar"), &Figuras::placar},
+            {QStringLiteral("auxilio"), &Figuras::auxilio},
+            {QStringLiteral("imagens"), &Figuras::imagens},
+            {QStringLiteral("substituicao"), &Figuras::substituicao},
+            {QStringLiteral("album"), &Figuras::album},
+            {QStringLiteral("penalti"), &Figuras::penalti},
+            {QStringLiteral("pergunta"), &Figuras::pergunta}};
+        const auto figura = tabela.value(pagina.figura);
+        if (!figura)
+            falha(QStringLiteral("%1: figura desconhecida \"%2\"")
+                      .arg(pagina.arquivo, pagina.figura));
+        p.save();
+        (this->*figura)(p);
+        p.restore();
+    }
+
+private:
+    QString arte;
+
+    QImage peca(const QString& nome) const
+    {
+        QImage imagem(arte + QLatin1Char('/') + nome);
+        if (imagem.isNull())
+            falha(QStringLiteral("arte ausente: %1/%2").arg(arte, nome));
+        return imagem;
+    }
+
+    // A picture from the screen art, fitted into r without distortion.
+    void poe(QPainter& p, const QString& nome, const QRectF& r) const
+    {
+        const QImage imagem = peca(nome);
+        QSizeF tamanho = imagem.size().scaled(r.size().toSize(), Qt::KeepAspectRatio);
+        QRectF alvo(QPointF(0, 0), tamanho);
+        alvo.moveCenter(r.center());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(alvo, imagem);
+    }
+
+    static void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30)
+    {
+        p.setPen(kTinta);
+        p.setFont(desenho::fonteTexto(tamanho, true));
+        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, texto);
+    }
+
+    static void botao(QPainter& p, const QRectF& r, const QString& texto, const QColor& cor,
+                      qreal tamanho = 32)
+    {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 60));
+        p.drawRoundedRect(r.translated(3, 5), 16, 16);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, cor.lighter(130));
+        g.setColorAt(1, cor.darker(125));
+        p.setPen(QPen(cor.darker(200), 3));
+        p.setBrush(g);
+        p.drawRoundedRect(r, 16, 16);
+        p.setPen(Qt::white);
+        p.setFont(desenho::fonteTexto(tamanho, true));
+        p.drawText(r, Qt::AlignCenter, texto);
+    }
+
+    static void seta(QPainter& p, QPointF de, QPointF para)
+    {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kVerde, 8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(de, para);
+        const QLineF linha(para, de);
+        QLineF a = linha;
+        a.setLength(26);
+        a.setAngle(linha.angle() + 30);
+        QLineF b = linha;
+        b.setLength(26);
+        b.setAngle(linha.angle() - 30);
+        p.drawLine(a);
+        p.drawLine(b);
+    }
+
+    // A small sticker card: frame, flag or grey placeholder, coloured band with the name.
+    static void cartao(QPainter& p, const QRectF& r, const QString& codigo, const QString& nome,
+                       const QColor& cor)
+    {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(r, kOuro);
+        const QRectF dentro =
+            r.adjusted(r.width() * 0.04, r.width() * 0.04, -r.width() * 0.04, -r.width() * 0.04);
+        if (codigo.isEmpty()) {
+            p.fillRect(dentro, QColor(0xdc, 0xde, 0xe1));
+            p.setPen(QPen(QColor(0x80, 0x84, 0x8a), 3, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(dentro.adjusted(5, 5, -5, -5), 8, 8);
+            p.setPen(QColor(0x80, 0x84, 0x8a));
+            p.setFont(desenho::fonteDestaque(r.height() * 0.55));
+            p.drawText(dentro, Qt::AlignCenter, QStringLiteral("?"));
+            return;
+        }
+        const QRectF area(dentro.left(), dentro.top(), dentro.width(), dentro.height() * 0.62);
+        p.fillRect(area, QColor(0xe4, 0xee, 0xf4));
+        const qreal proporcao = desenho::proporcaoBandeira(codigo);
+        QRectF bandeira(0, 0, area.width() * 0.8, area.width() * 0.8 / proporcao);
+        if (bandeira.height() > area.height() * 0.8)
+            bandeira.setSize(QSizeF(area.height() * 0.8 * proporcao, area.height() * 0.8));
+        bandeira.moveCenter(area.center());
+        desenho::bandeira(p, bandeira, codigo);
+        p.setPen(QPen(QColor(30, 30, 30), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(bandeira);
+        const QRectF faixa(dentro.left(), area.bottom(), dentro.width(),
+                           dentro.bottom() - area.bottom());
+        p.fillRect(faixa, cor);
+        p.setPen(Qt::white);
+        desenho::textoAjustado(p, faixa.adjusted(4, 2, -4, -2), nome.toUpper(),
+                               desenho::fonteDestaque(faixa.height() * 0.7), 10, Qt::AlignCenter);
+    }
+
+    void menu(QPainter& p)
+    {
+        const QStringList pecas = {
+            QStringLiteral("menu_jogar.png"), QStringLiteral("menu_explicar.png"),
+            QStringLiteral("menu_sair.png"), QStringLiteral("som_desligado.png")};
+        const QStringList nomes = {QStringLiteral("Jogar"), QStringLiteral("Explicar"),
+                                   QStringLiteral("Fim de Jogo"), QStringLiteral("Som")};
+        for (int i = 0; i < 4; ++i) {
+            const QRectF coluna(kFigura.left() + i * kFigura.width() / 4, kFigura.top(),
+                                kFigura.width() / 4, kFigura.height());
+            const qreal lado = i == 3 ? 110 : 200;
+            poe(p, pecas[i],
+                QRectF(coluna.center().x() - lado / 2, coluna.top() + 105 - lado / 2, lado, lado));
+            rotulo(p, QRectF(coluna.left(), coluna.top() + 210, coluna.width(), 50), nomes[i]);
+        }
+    }
+
+    void ajudas(QPainter& p)
+    {
+        botao(p, QRectF(80, 200, 380, 100), QStringLiteral("Substituição"),
+              QColor(0x1f, 0x6f, 0xc8));
+        botao(p, QRectF(566, 200, 380, 100), QStringLiteral("Auxílio Técnico"),
+              QColor(0xd9, 0x6a, 0x10));
+        rotulo(p, QRectF(80, 320, 380, 80), QStringLiteral("troca a pergunta"), 28);
+        rotulo(p, QRectF(566, 320, 380, 80), QStringLiteral("cobrança de pênalti"), 28);
+    }
+
+    void finalizar(QPainter& p)
+    {
+        poe(p, QStringLiteral("sair.png"), QRectF(120, 172, 200, 200));
+        seta(p, QPointF(360, 272), QPointF(470, 272));
+        const QRectF caixa(510, 172, 420, 210);
+        poe(p, QStringLiteral("fundo_mensagens.jpg"), caixa);
+        p.setPen(QPen(Qt::white, 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(caixa, 10, 10);
+        p.setPen(Qt::white);
+        p.setFont(desenho::fonteTexto(32, true));
+        p.drawText(QRectF(caixa.left(), caixa.top() + 20, caixa.width(), 70), Qt::AlignCenter,
+                   QStringLiteral("Sair da partida?"));
+        botao(p, QRectF(caixa.left() + 40, caixa.top() + 110, 150, 70), QStringLiteral("SIM"),
+              QColor(0x1f, 0xa8, 0x45));
+        botao(p, QRectF(caixa.right() - 190, caixa.top() + 110, 150, 70), QStringLiteral("NÃO"),
+              QColor(0xc8, 0x2a, 0x2a));
+    }
+
+    void placar(QPainter& p)
+    {
+        const QRectF painel(60, 150, 560, 255);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kOuro, 5));
+        p.setBrush(QColor(0x10, 0x1c, 0x2e));
+        p.drawRoundedRect(painel, 18, 18);
+        p.setPen(kOuro);
+        p.setFont(desenho::fonteDestaque(52));
+        p.drawText(QRectF(painel.left(), painel.top() + 10, painel.width(), 60), Qt::AlignCenter,
+                   QStringLiteral("PLACAR FINAL"));
+        p.setPen(Qt::white);
+        p.setFont(desenho::fonteDestaque(86));
+        p.drawText(QRectF(painel.left(), painel.top() + 66, painel.width(), 90), Qt::AlignCenter,
+                   QStringLiteral("3 × 1"));
+        for (int i = 0; i < 4; ++i)
+            poe(p, i < 3 ? QStringLiteral("bola_branca.png") : QStringLiteral("bola_vermelha.png"),
+                QRectF(painel.center().x() - 96 + i * 50, painel.top() + 158, 40, 40));
+        p.setPen(QColor(0x6e, 0xe0, 0x8a));
+        p.setFont(desenho::fonteDestaque(44));
+        p.drawText(QRectF(painel.left(), painel.top() + 200, painel.width(), 50), Qt::AlignCenter,
+                   QStringLiteral("VOCÊ GANHOU!"));
+        const QString codigos[] = {QStringLiteral("QAT"), QString(), QString()};
+        for (int i = 0; i < 3; ++i)
+            cartao(p, QRectF(660 + i * 100 - (i == 0 ? 0 : 0), 180 + (i % 2) * 20, 96, 96),
+                   codigos[i], QStringLiteral("Catar"), QColor(0x8a, 0x15, 0x38));
+        rotulo(p, QRectF(650, 310, 310, 60), QStringLiteral("+3 figurinhas"), 32);
+    }
+
+    void auxilio(QPainter& p)
+    {
+        penaltiCena(p, QRectF(60, 150, 520, 260), false);
+        seta(p, QPointF(600, 280), QPointF(680, 280));
+        const QString letras[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+        const QString bolas[] = {QStringLiteral("bola_azul.png"),
+                                 QStringLiteral("bola_amarela.png"),
+                                 QStringLiteral("bola_verde.png")};
+        for (int i = 0; i < 3; ++i) {
+            const QRectF linha(710, 160 + i * 82, 260, 72);
+            poe(p, bolas[i], QRectF(linha.left(), linha.top(), 72, 68));
+            p.setPen(QColor(0x1d, 0x2b, 0x22));
+            p.setFont(desenho::fonteDestaque(52));
+            p.drawText(QRectF(linha.left() + 86, linha.top(), 60, 72), Qt::AlignVCenter, letras[i]);
+            if (i == 1) {
+                p.setPen(QPen(QColor(0xd0, 0x20, 0x20), 9, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(linha.left() - 8, linha.center().y()),
+                           QPointF(linha.left() + 180, linha.center().y()));
+            }
+        }
+    }
+
+    void penaltiCena(QPainter& p, const QRectF& r, bool comControles)
+    {
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient gramado(r.topLeft(), r.bottomLeft());
+        gramado.setColorAt(0, QColor(0x3c, 0xa8, 0x50));
+        gramado.setColorAt(1, QColor(0x1c, 0x6a, 0x2e));
+        p.setPen(Qt::NoPen);
+        p.setBrush(gramado);
+        p.drawRoundedRect(r, 14, 14);
+        const qreal golL = qMin(r.width() * (comControles ? 0.62 : 0.7), r.height() * 1.2);
+        const QRectF golR(r.center().x() - golL / 2, r.top() + 14, golL, golL * 105 / 261);
+        poe(p, QStringLiteral("gol.png"), golR);
+        const qreal gH = golR.height() * 0.78;
+        poe(p, QStringLiteral("goleiro.png"),
+            QRectF(golR.center().x() + golL * 0.12, golR.bottom() - gH, gH * 45 / 53, gH));
+        p.setPen(QPen(QColor(255, 255, 255, 200), 3));
+        p.drawLine(QPointF(r.left() + 10, golR.bottom()), QPointF(r.right() - 10, golR.bottom()));
+        // The kicker stands behind and to the left of the ball on the spot.
+        const qreal bH = (r.bottom() - golR.bottom()) * 0.95;
+        poe(p, QStringLiteral("bola.png"),
+            QRectF(r.center().x() - bH * 0.1, golR.bottom() + bH * 0.22, bH * 0.2, bH * 0.2));
+        poe(p, QStringLiteral("batedor.png"),
+            QRectF(r.center().x() - bH * 0.75, r.bottom() - bH, bH * 45 / 57, bH));
+    }
+
+    void imagens(QPainter& p)
+    {
+        cartao(p, QRectF(100, 150, 220, 220), QStringLiteral("QAT"), QStringLiteral("Catar"),
+               QColor(0x8a, 0x15, 0x38));
+        rotulo(p, QRectF(60, 372, 300, 40), QStringLiteral("Catar, o país-sede"), 26);
+        seta(p, QPointF(380, 275), QPointF(470, 275));
+        cartao(p, QRectF(510, 170, 180, 180), QStringLiteral("BRA"), QStringLiteral("Brasil"),
+               QColor(0x00, 0x8a, 0x34));
+        cartao(p, QRectF(720, 170, 180, 180), QString(), QString(), QColor());
+        rotulo(p, QRectF(500, 356, 200, 40), QStringLiteral("já é sua"), 26);
+        rotulo(p, QRectF(710, 356, 200, 40), QStringLiteral("falta ganhar"), 26);
+    }
+
+    void substituicao(QPainter& p)
+    {
+        const auto folha = [&](const QRectF& r, const QString& texto) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(QColor(0x0a, 0x22, 0x5a), 4));
+            p.setBrush(QColor(0x1f, 0x5f, 0xc0));
+            p.drawRoundedRect(r, 16, 16);
+            p.setPen(Qt::white);
+            p.setFont(desenho::fonteTexto(30, true));
+            p.drawText(r.adjusted(16, 0, -16, 0), Qt::AlignCenter | Qt::TextWordWrap, texto);
+        };
+        folha(QRectF(70, 180, 330, 190), QStringLiteral("Pergunta difícil"));
+        folha(QRectF(626, 180, 330, 190), QStringLiteral("Nova pergunta"));
+        // Two curved arrows: the swap.
+        p.setPen(QPen(kVerde, 10, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        const QRectF roda(433, 195, 160, 160);
+        p.drawArc(roda, 30 * 16, 120 * 16);
+        p.drawArc(roda, 210 * 16, 120 * 16);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kVerde);
+        p.drawPolygon(QPolygonF{QPointF(584, 210), QPointF(598, 250), QPointF(558, 244)});
+        p.drawPolygon(QPolygonF{QPointF(442, 340), QPointF(428, 300), QPointF(468, 306)});
+    }
+
+    void album(QPainter& p)
+    {
+        const QRectF pagina(60, 150, 560, 262);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x5a, 0x3a, 0x1a), 4));
+        p.setBrush(QColor(0xf4, 0xec, 0xd6));
+        p.drawRoundedRect(pagina, 10, 10);
+        const QString codigos[12] = {QStringLiteral("BRA"),
+                                     QString(),
+                                     QStringLiteral("ARG"),
+                                     QString(),
+                                     QStringLiteral("FRA"),
+                                     QString(),
+                                     QString(),
+                                     QStringLiteral("CRO"),
+                                     QString(),
+                                     QStringLiteral("MAR"),
+                                     QString(),
+                                     QString()};
+        const QString nomes[12] = {QStringLiteral("Brasil"),
+                                   {},
+                                   QStringLiteral("Argentina"),
+                                   {},
+                                   QStringLiteral("França"),
+                                   {},
+                                   {},
+                                   QStringLiteral("Croácia"),
+                                   {},
+                                   QStringLiteral("Marrocos"),
+                                   {},
+                                   {}};
+        for (int i = 0; i < 12; ++i) {
+            const QRectF r(pagina.left() + 20 + (i % 6) * 89, pagina.top() + 14 + (i / 6) * 122, 80,
+                           110);
+            cartao(p, QRectF(r.left(), r.top() + 15, 80, 80), codigos[i], nomes[i],
+                   QColor(0x0b, 0x3d, 0x91));
+        }
+        botao(p, QRectF(660, 150, 300, 72), QStringLiteral("Anterior"), kVerde);
+        botao(p, QRectF(660, 245, 300, 72), QStringLiteral("Próxima"), kVerde);
+        botao(p, QRectF(660, 340, 300, 72), QStringLiteral("Repetidas"), QColor(0x1f, 0x6f, 0xc8));
+    }
+
+    static void tecla(QPainter& p, const QRectF& r, const std::function<void(const QRectF&)>& marca)
+    {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x50, 0x50, 0x58), 3));
+        p.setBrush(QColor(0xf2, 0xf2, 0xf4));
+        p.drawRoundedRect(r, 10, 10);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kTinta);
+        marca(r);
+    }
+
+    static void triangulo(QPainter& p, const QRectF& r, int graus)
+    {
+        p.save();
+        p.translate(r.center());
+        p.rotate(graus);
+        const qreal s = r.height() * 0.26;
+        p.drawPolygon(QPolygonF{QPointF(s, 0), QPointF(-s * 0.7, -s), QPointF(-s * 0.7, s)});
+        p.restore();
+    }
+
+    void penalti(QPainter& p)
+    {
+        penaltiCena(p, QRectF(36, 146, 470, 270), true);
+        // Controls: arrows to aim, force bars, keys, help and exit.
+        poe(p, QStringLiteral("seta_esquerda.png"), QRectF(530, 160, 98, 50));
+        poe(p, QStringLiteral("seta_direita.png"), QRectF(640, 160, 98, 50));
+        for (int i = 0; i < 5; ++i) {
+            const qreal h = 22 + i * 14;
+            p.setPen(QPen(QColor(0x40, 0x30, 0x00), 2));
+            p.setBrush(i < 3 ? QColor(0xff, 0xd0, 0x20) : QColor(0xd8, 0xd8, 0xd8));
+            p.drawRect(QRectF(530 + i * 44, 300 - h, 34, h));
+        }
+        rotulo(p, QRectF(520, 304, 230, 40), QStringLiteral("força"), 26);
+        tecla(p, QRectF(780, 160, 56, 50), [&](const QRectF& r) { triangulo(p, r, 180); });
+        tecla(p, QRectF(846, 160, 56, 50), [&](const QRectF& r) { triangulo(p, r, 0); });
+        tecla(p, QRectF(780, 240, 56, 50), [&](const QRectF& r) { triangulo(p, r, -90); });
+        tecla(p, QRectF(846, 240, 56, 50), [&](const QRectF& r) { triangulo(p, r, 90); });
+        tecla(p, QRectF(780, 320, 122, 50), [&](const QRectF& r) {
+            p.setPen(kTinta);
+            p.setFont(desenho::fonteTexto(26, true));
+            p.drawText(r, Qt::AlignCenter, QStringLiteral("Enter"));
+        });
+        poe(p, QStringLiteral("ajuda.png"), QRectF(918, 160, 70, 70));
+        poe(p, QStringLiteral("sair.png"), QRectF(918, 250, 70, 70));
+    }
+
+    void pergunta(QPainter& p)
+    {
+        poe(p, QStringLiteral("ajuda.png"), QRectF(120, 175, 200, 200));
+        botao(p, QRectF(430, 190, 220, 100), QStringLiteral("SIM"), QColor(0x1f, 0xa8, 0x45), 44);
+        botao(p, QRectF(700, 190, 220, 100), QStringLiteral("NÃO"), QColor(0xc8, 0x2a, 0x2a), 44);
+        rotulo(p, QRectF(420, 300, 240, 80), QStringLiteral("nova pergunta\n(ajuda usada)"), 24);
+        rotulo(p, QRectF(690, 300, 240, 80), QStringLiteral("continua a mesma"), 24);
+    }
+};
+
+QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
+{
+    QImage imagem = desenho::telaOpaca(kLargura, kAltura, QColor(0xf7, 0xf4, 0xea));
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    // Title band with a ball at the left.
+    QLinearGradient faixa(0, 0, 0, 120);
+    faixa.setColorAt(0, kVerde.lighter(130));
+    faixa.setColorAt(1, kVerde.darker(130));
+    p.fillRect(QRectF(0, 0, kLargura, 120), faixa);
+    p.fillRect(QRectF(0, 120, kLargura, 8), kOuro);
+    desenho::bola(p, QRectF(28, 18, 84, 84), Qt::white, QColor(25, 25, 25));
+    p.setPen(Qt::white);
+    desenho::textoAjustado(p, QRectF(134, 8, kLargura - 170, 108), pagina.titulo.toUpper(),
+                           desenho::fonteDestaque(92), 60, Qt::AlignLeft | Qt::AlignVCenter);
+    figuras.desenha(p, pagina);
+    p.fillRect(QRectF(36, 420, kLargura - 72, 3), QColor(0xd8, 0xd0, 0xb8));
+    desenhaTexto(p, pagina);
+    p.fillRect(QRectF(0, kAltura - 12, kLargura, 12), kVerde);
+    return imagem;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    desenho::preparaSemTela();
+    desenho::defineNomePrograma("gera_ajuda");
+    QGuiApplication app(argc, argv);
+    if (argc < 4)
+        falha(QStringLiteral("uso: gera_ajuda PASTA_ARTE PASTA_SAIDA PAGINA.txt..."));
+    carregaFontes();
+    Figuras figuras(QString::fromLocal8Bit(argv[1]));
+    const QString saida = QString::fromLocal8Bit(argv[2]);
+    QList<std::pair<QString, QImage>> paginas;
+    for (int i = 3; i < argc; ++i) {
+        const Pagina pagina = lePagina(QString::fromLocal8Bit(argv[i]));
+        paginas.append({pagina.arquivo, desenhaPagina(pagina, figuras)});
+    }
+    if (!QDir().mkpath(saida))
+        falha(QStringLiteral("não foi possível criar %1").arg(saida));
+    for (const auto& [nome, imagem] : paginas)
+        desenho::salva(imagem, saida + QLatin1Char('/') + nome + QStringLiteral(".jpg"), 90);
+    return 0;
+}
