@@ -3,6 +3,7 @@
 #include "ajusta_tela.h"
 #include "catalogo.h"
 #include "platform.h"
+#include "recursos.h"
 #include "report_errors.h"
 #include "sons.h"
 #include "tf_mensagens.h"
@@ -40,19 +41,19 @@ void TfPrin::criaControles()
     Label4 = new Label(QStringLiteral("Dribolex"), pnTitulo);
     Label4->setGeometry(24, 14, 400, 110);
     Label4->setFontColor(QColor(0, 160, 0));
-    Label4->setPixelFont(88, true);
+    Label4->setPixelFont(110, true, fonteDestaque());
     Label5 = new Label(QStringLiteral("Qatar"), pnTitulo);
     Label5->setGeometry(440, 22, 150, 50);
     Label6 = new Label(QStringLiteral("2022"), pnTitulo);
     Label6->setGeometry(440, 72, 150, 50);
     for (Label* l : {Label5, Label6}) {
         l->setFontColor(QColor(128, 0, 0));
-        l->setPixelFont(40, true);
+        l->setPixelFont(48, true, fonteDestaque());
     }
 
     pnOpcoes = new Panel(this);
     pnOpcoes->setGeometry(0, 141, 608, 239);
-    pnOpcoes->setColor(QColor(0, 96, 40));
+    pnOpcoes->setColor(QColor(226, 240, 214));
     const struct {
         const char* arte;
         const char* texto;
@@ -60,7 +61,7 @@ void TfPrin::criaControles()
         Qt::CursorShape cursor;
         int left;
     } itens[] = {
-        {":/arte/menu_jogar.png", "Jogar", QColor(0, 200, 0), Qt::PointingHandCursor, 24},
+        {":/arte/menu_jogar.png", "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
         {":/arte/menu_explicar.png", "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
         {":/arte/menu_sair.png", "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
     };
@@ -76,7 +77,7 @@ void TfPrin::criaControles()
         legenda->setGeometry(itens[i].left, 186, 170, 40);
         legenda->setAlignment(Qt::AlignCenter);
         legenda->setFontColor(itens[i].cor);
-        legenda->setPixelFont(30, true);
+        legenda->setPixelFont(34, true, fonteDestaque());
         legenda->setCursor(itens[i].cursor);
         figuras[i] = figura;
         legendas[i] = legenda;

@@ -1,5 +1,7 @@
 #include "desktop_platform.h"
 
+#include "screen.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -29,9 +31,11 @@ QMessageBox* makeBox(QMessageBox::Icon icon, const QString& title, const QString
     return box;
 }
 
-void showOk(QMessageBox::Icon icon, const QString& title, const QString& text)
+void showOk(QMessageBox::Icon icon, const QString& title, const QString& text,
+            bool outsideScreenOrder = false)
 {
     QScopedPointer<QMessageBox> box(makeBox(icon, title, text));
+    box->setProperty(kOutsideScreenOrder, outsideScreenOrder);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
@@ -99,7 +103,7 @@ bool DesktopPlatform::confirm(const QString& text)
 
 void DesktopPlatform::reportError(const QString& text)
 {
-    showOk(QMessageBox::Critical, QApplication::applicationDisplayName(), text);
+    showOk(QMessageBox::Critical, QApplication::applicationDisplayName(), text, true);
 }
 
 int DesktopPlatform::showModal(QDialog& screen)

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
+const char* const kOutsideScreenOrder = "foraDaOrdemDasTelas";
+
 // The program's windows in the order they were shown: the last one is the active window.
 class ActiveWindows : public QObject {
 public:
@@ -28,7 +30,8 @@ public:
         if (!widget || !widget->isWindow())
             return false;
         const Qt::WindowType type = widget->windowType();
-        if (type != Qt::Window && type != Qt::Dialog)
+        if ((type != Qt::Window && type != Qt::Dialog) ||
+            widget->property(kOutsideScreenOrder).toBool())
             return false;
         if (event->type() == QEvent::Show)
             shown(widget);

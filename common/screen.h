@@ -2,6 +2,10 @@
 
 #include <QDialog>
 
+// A window with this property set to true (the system's error report) opens over a screen
+// without taking its place as the active screen.
+extern const char* const kOutsideScreenOrder;
+
 // A screen of the game: a borderless window shown centred. Its focus step runs each time it
 // becomes the program's active window (when it is shown, and when a window of the program shown
 // over it closes), and its leaving step each time another window of the program covers it or it

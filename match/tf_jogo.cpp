@@ -6,6 +6,7 @@
 #include "estado_partida.h"
 #include "game_error.h"
 #include "platform.h"
+#include "recursos.h"
 #include "report_errors.h"
 #include "sons.h"
 #include "tf_mensagens.h"
@@ -44,12 +45,12 @@ Picture* picture(QWidget* parent, const QRect& geometry, const QString& art)
 }
 
 Label* label(QWidget* parent, const QRect& geometry, const QString& text, const QColor& color,
-             int pixels, bool bold = false)
+             int pixels, bool bold = false, const QString& family = fonteTexto())
 {
     auto* l = new Label(text, parent);
     l->setGeometry(geometry);
     l->setFontColor(color);
-    l->setPixelFont(pixels, bold);
+    l->setPixelFont(pixels, bold, family);
     return l;
 }
 
@@ -101,9 +102,10 @@ void TfJogo::criaControles()
     Panel1->setBevelInner(Panel::Bevel::Lowered);
     Image1 = picture(Panel1, QRect(0, 0, 916, 652), QStringLiteral(":/arte/fundo_jogo.jpg"));
 
-    lbNumQuestao = label(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120);
+    lbNumQuestao = label(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120, true,
+                         fonteDestaque());
     lbNumQuestao->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbPergunta = label(Panel1, QRect(100, 12, 785, 125), {}, kAmarelo, 33);
+    lbPergunta = label(Panel1, QRect(100, 12, 785, 125), {}, kAmarelo, 33, true);
     lbPergunta->setWordWrap(true);
     lbPergunta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -131,14 +133,15 @@ void TfJogo::criaControles()
         f.setPixelSize(21);
         p->setFont(f);
 
-        Label* letra = label(p, QRect(4, 4, 81, 72), QLatin1String(letras[i]), kMarinho, 67);
+        Label* letra = label(p, QRect(4, 4, 81, 72), QLatin1String(letras[i]), kMarinho, 67, true,
+                             fonteDestaque());
         letra->setTag(i + 1);
         letra->setObjectName(QStringLiteral("lbOp%1").arg(QChar(u'A' + i)));
         letra->setToolTip(QLatin1String(teclas[i]));
         letra->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         letra->setCursor(Qt::PointingHandCursor);
-        Label* texto =
-            label(p, QRect(85, 4, 411, 72), QStringLiteral("Sem opção - acabou"), kMarinho, 27);
+        Label* texto = label(p, QRect(85, 4, 411, 72), QStringLiteral("Sem opção - acabou"),
+                             kMarinho, 27, true);
         texto->setTag(i + 1);
         texto->setObjectName(QStringLiteral("lbOp%1").arg(i + 1));
         texto->setWordWrap(true);
@@ -173,6 +176,8 @@ void TfJogo::criaControles()
         auto* b = new QPushButton(texto, Panel1);
         b->setGeometry(left, 420, 237, 45);
         QFont f = b->font();
+        f.setFamily(fonteDestaque());
+        f.setBold(true);
         f.setPixelSize(23);
         b->setFont(f);
         b->setAutoDefault(false);
@@ -236,7 +241,8 @@ void TfJogo::criaControles()
                                       QStringLiteral(":/arte/bola_branca.png"));
         imBolaPt[size_t(i)]->hide();
     }
-    lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27);
+    lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27,
+                      true, fonteDestaque());
     lbJogador->setAutoSize(true);
     lbBonus =
         label(Panel1, QRect(72, 620, 10, 10), QStringLiteral("Questões bônus"), kAmarelo, 13, true);

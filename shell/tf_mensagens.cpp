@@ -2,6 +2,7 @@
 
 #include "ajusta_tela.h"
 #include "platform.h"
+#include "recursos.h"
 #include "report_errors.h"
 #include "sons.h"
 
@@ -15,8 +16,9 @@ QPushButton* botao(QWidget* parent, const QString& texto, const QRect& geometry,
     auto* b = new QPushButton(texto, parent);
     b->setGeometry(geometry);
     QFont f = b->font();
-    f.setPixelSize(20);
+    f.setFamily(fonteDestaque());
     f.setBold(true);
+    f.setPixelSize(24);
     b->setFont(f);
     b->setAutoDefault(false);
     if (cor.isValid()) {
@@ -58,8 +60,8 @@ TfMensagens::TfMensagens(QWidget* parent)
     const struct {
         const char* texto;
         int pagina;
-    } paginas[] = {{"Iniciar o Jogo", 1}, {"Ajudas", 2},   {"Auxílio Técnico", 9},
-                   {"Substituição", 12},  {"Álbum", 13},   {"Imagens", 11},
+    } paginas[] = {{"Iniciar o Jogo", 1}, {"Ajudas", 2}, {"Auxílio Técnico", 9},
+                   {"Substituição", 12},  {"Álbum", 13}, {"Imagens", 11},
                    {"Finalizar", 7},      {"Placar", 8}};
     for (int i = 0; i < 8; ++i) {
         QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),

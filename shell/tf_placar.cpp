@@ -1,6 +1,7 @@
 #include "tf_placar.h"
 
 #include "ajusta_tela.h"
+#include "recursos.h"
 
 TfPlacar* fPlacar = nullptr;
 
@@ -10,6 +11,8 @@ TfPlacar::TfPlacar(QWidget* parent)
     setObjectName(QStringLiteral("fPlacar"));
     resize(688, 475);
     QFont fonte = font();
+    fonte.setFamily(fonteDestaque());
+    fonte.setBold(true);
     fonte.setPixelSize(67);
     setFont(fonte);
 
@@ -28,7 +31,7 @@ TfPlacar::TfPlacar(QWidget* parent)
         l->setGeometry(20, top, 645, height);
         l->setAlignment(Qt::AlignCenter);
         l->setFontColor(amarelo);
-        l->setPixelFont(pixels);
+        l->setPixelFont(pixels, true, fonteDestaque());
         connect(l, &Label::clicked, this, &TfPlacar::Panel1Click);
         return l;
     };
