@@ -1,5 +1,6 @@
 #include "inicio.h"
 
+#include "tf_ajuda_gol.h"
 #include "tf_album.h"
 #include "tf_jogo.h"
 #include "tf_mensagens.h"
@@ -13,6 +14,7 @@ void CriaTelas()
 {
     fPrin = new TfPrin;
     fJogo = new TfJogo;
+    fAjudaGol = new TfAjudaGol;
     fNome = new TfNome;
     fMensagens = new TfMensagens;
     fPlacar = new TfPlacar;
@@ -35,6 +37,7 @@ void DestroiTelas()
     destroi(fPlacar);
     destroi(fMensagens);
     destroi(fNome);
+    destroi(fAjudaGol);
     destroi(fJogo);
     destroi(fPrin);
 }

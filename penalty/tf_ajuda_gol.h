@@ -56,6 +56,17 @@ public:
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void criaControles();
+    // Puts the ball under the kicker's aim.
+    void alinhaBola();
+    // Leaves the screen: slides it down, closes it and puts its top edge back.
+    void sai();
+
+    // The picture whose double click is still waiting for its button release.
+    QObject* fimDeDuploClique = nullptr;
 };
 
 extern TfAjudaGol* fAjudaGol;

@@ -33,6 +33,8 @@ void RecordingPlatform::playLooped(const QString& path)
 void RecordingPlatform::playAndWait(const QString& path)
 {
     recordSound("wait", path);
+    if (onPlayAndWait)
+        onPlayAndWait(path);
 }
 
 void RecordingPlatform::stopSound()

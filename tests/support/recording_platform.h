@@ -52,6 +52,8 @@ public:
     std::deque<std::function<int(QDialog&)>> modalScripts;
     // Values the random generator returns, in order, before the seeded generator takes over.
     std::deque<int> forcedRandom;
+    // Called during each play-and-wait with its path, while the game waits for the sound.
+    std::function<void(const QString&)> onPlayAndWait;
     // Lets pending events run for real when the game asks.
     bool runEvents = true;
     int width = 1280;

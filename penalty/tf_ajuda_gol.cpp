@@ -1,0 +1,430 @@
+#include "tf_ajuda_gol.h"
+
+#include "ajusta_tela.h"
+#include "platform.h"
+#include "report_errors.h"
+#include "sons.h"
+#include "tf_jogo.h"
+#include "tf_mensagens.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <functional>
+
+TfAjudaGol* fAjudaGol = nullptr;
+
+qint32 PosGoleiro = 0;
+bool GoleiroDireita = false;
+qint32 PosBola = 0;
+qint32 TopoBolaInicial = 0;
+qint32 Forca = 0;
+
+namespace {
+
+const QColor kVerde(0, 128, 0);
+const QColor kAzulCeu(166, 202, 240);
+const QColor kMarinho(0, 0, 128);
+const QColor kAmarelo(255, 255, 0);
+const QColor kGrena(128, 0, 0);
+
+// Screen pixels, never scaled.
+constexpr int kPassoMira = 5;
+constexpr int kDesvioBola = 6;
+constexpr int kPassoSaida = 5;
+constexpr int kEsperaSaida = 30;
+
+// A drawn shape: a rectangle or a circle, filled with the palette's window colour unless it has
+// no fill, outlined with a pen drawn inside its bounds.
+class Forma : public QWidget {
+public:
+    enum class Tipo { Retangulo, Circulo };
+
+    Forma(QWidget* parent, const QRect& geometry, Tipo tipo, const QColor& preenchimento,
+          const QColor& caneta, int larguraCaneta)
+        : QWidget(parent)
+        , tipo(tipo)
+        , caneta(caneta)
+        , larguraCaneta(larguraCaneta)
+    {
+        setGeometry(geometry);
+        cheia = preenchimento.isValid();
+        if (cheia)
+            pintaForma(this, preenchimento);
+    }
+
+    static void pintaForma(QWidget* forma, const QColor& cor)
+    {
+        QPalette p = forma->palette();
+        p.setColor(QPalette::Window, cor);
+        forma->setPalette(p);
+        forma->update();
+    }
+
+    // Reports a press of any mouse button.
+    std::function<void()> aoPressionar;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, tipo == Tipo::Circulo);
+        const qreal meia = larguraCaneta / 2.0;
+        const QRectF area = QRectF(rect()).adjusted(meia, meia, -meia, -meia);
+        painter.setBrush(cheia ? palette().color(QPalette::Window) : QColor(Qt::transparent));
+        if (larguraCaneta > 0)
+            painter.setPen(
+                QPen(caneta, larguraCaneta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        else
+            painter.setPen(Qt::NoPen);
+        if (tipo == Tipo::Circulo)
+            painter.drawEllipse(area);
+        else
+            painter.drawRect(area);
+    }
+
+    void mousePressEvent(QMouseEvent*) override
+    {
+        if (aoPressionar)
+            aoPressionar();
+    }
+
+private:
+    Tipo tipo;
+    QColor caneta;
+    int larguraCaneta;
+    bool cheia = false;
+};
+
+Picture* figura(QWidget* parent, const QRect& geometry, const QString& arte, const QString& nome)
+{
+    auto* p = new Picture(parent);
+    p->setGeometry(geometry);
+    p->setPixmap(QPixmap(arte));
+    if (!nome.isEmpty()) {
+        p->setAccessibleName(nome);
+        p->setToolTip(nome);
+    }
+    return p;
+}
+
+Label* mensagem(QWidget* parent, const QRect& geometry, const QString& texto, const QColor& cor,
+                bool negrito)
+{
+    auto* l = new Label(texto, parent);
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setLineWidth(1);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, kAmarelo);
+    l->setPalette(p);
+    l->setFontColor(cor);
+    QFont f = l->font();
+    f.setFamilies({QStringLiteral("Automatic Black SSi"), QStringLiteral("DejaVu Sans"),
+                   QStringLiteral("Liberation Sans")});
+    f.setPixelSize(20);
+    f.setBold(negrito);
+    l->setFont(f);
+    l->hide();
+    return l;
+}
+
+} // namespace
+
+TfAjudaGol::TfAjudaGol(QWidget* parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("fAjudaGol"));
+    setWindowTitle(QStringLiteral("Dribolex 2018"));
+    criaControles();
+
+    // FormCreate.
+    scaleScreen(*this, platform().screenWidth(), 1200);
+    platform().reseedRandom();
+    PosGoleiro = imGol->x() + (imGol->width() - imGol->x()) / 2;
+    TopoBolaInicial = imBola->y();
+    imGoleiro->move(PosGoleiro, imGoleiro->y());
+    GoleiroDireita = false;
+}
+
+void TfAjudaGol::criaControles()
+{
+    resize(312, 500);
+    setAutoFillBackground(true);
+    QPalette fundo = palette();
+    fundo.setColor(QPalette::Window, kVerde);
+    setPalette(fundo);
+
+    Shape1 = new Forma(this, QRect(0, 0, 312, 500), Forma::Tipo::Retangulo, kVerde, Qt::white, 10);
+    imGol = figura(this, QRect(24, 24, 261, 105), QStringLiteral(":/arte/gol.png"), {});
+    imGoleiro = figura(this, QRect(64, 76, 45, 53), QStringLiteral(":/arte/goleiro.png"), {});
+    Shape2 =
+        new Forma(this, QRect(4, 245, 305, 10), Forma::Tipo::Retangulo, Qt::white, Qt::white, 0);
+    Shape3 = new Forma(this, QRect(120, 210, 80, 80), Forma::Tipo::Circulo, QColor(), Qt::white, 5);
+
+    imJogador = figura(this, QRect(144, 356, 45, 57), QStringLiteral(":/arte/batedor.png"),
+                       QStringLiteral("Chutar (Enter)"));
+    imJogador->setCursor(Qt::UpArrowCursor);
+    imBola = figura(this, QRect(134, 380, 20, 20), QStringLiteral(":/arte/bola.png"),
+                    QStringLiteral("Chutar a bola (Enter)"));
+    imBola->setCursor(Qt::UpArrowCursor);
+    connect(imJogador, &Picture::clicked, this, &TfAjudaGol::imJogadorClick);
+    connect(imBola, &Picture::clicked, this, &TfAjudaGol::imJogadorClick);
+
+    const int topos[] = {404, 388, 372, 356, 340};
+    for (int i = 0; i < 5; ++i) {
+        auto* barra = new Forma(this, QRect(280, topos[i], 13, 13), Forma::Tipo::Retangulo,
+                                kAzulCeu, Qt::black, 1);
+        const int tag = i + 1;
+        barra->setObjectName(QStringLiteral("shForca%1").arg(tag));
+        barra->setProperty("tag", tag);
+        barra->setAccessibleName(QStringLiteral("Força %1").arg(tag));
+        barra->setToolTip(QStringLiteral("Força %1 (setas para cima e para baixo)").arg(tag));
+        barra->setCursor(Qt::PointingHandCursor);
+        barra->aoPressionar = [this, tag] { shForca1MouseDown(tag); };
+        shForca[size_t(i)] = barra;
+    }
+
+    Image1 = figura(this, QRect(104, 456, 49, 25), QStringLiteral(":/arte/seta_esquerda.png"),
+                    QStringLiteral("Mirar para a esquerda (seta para a esquerda)"));
+    Image3 = figura(this, QRect(160, 456, 49, 25), QStringLiteral(":/arte/seta_direita.png"),
+                    QStringLiteral("Mirar para a direita (seta para a direita)"));
+    Image2 = figura(this, QRect(12, 439, 49, 49), QStringLiteral(":/arte/ajuda.png"),
+                    QStringLiteral("Ajuda"));
+    Image2->setCursor(Qt::WhatsThisCursor);
+    imSair = figura(this, QRect(251, 439, 49, 49), QStringLiteral(":/arte/sair.png"),
+                    QStringLiteral("Sair"));
+    imSair->setCursor(Qt::ForbiddenCursor);
+    for (Picture* seta : {Image1, Image3})
+        seta->setCursor(Qt::PointingHandCursor);
+    connect(Image1, &Picture::clicked, this, &TfAjudaGol::Image1Click);
+    connect(Image3, &Picture::clicked, this, &TfAjudaGol::Image3Click);
+    connect(Image1, &Picture::doubleClicked, this, &TfAjudaGol::Image1DblClick);
+    connect(Image3, &Picture::doubleClicked, this, &TfAjudaGol::Image3DblClick);
+    connect(Image2, &Picture::clicked, this, &TfAjudaGol::Image2Click);
+    connect(imSair, &Picture::clicked, this, &TfAjudaGol::imSairClick);
+    // A double click is one click and one double click, as on the window system the game
+    // was made for: the release that ends it is not a second click.
+    for (Picture* p : {imJogador, imBola, Image1, Image3, Image2, imSair})
+        p->installEventFilter(this);
+
+    lbAcerto = mensagem(this, QRect(9, 140, 293, 109),
+                        QStringLiteral("Você fez um gol! uma alternativa errada será eliminada "
+                                       "das opções possíveis!"),
+                        Qt::black, false);
+    lbErro = mensagem(this, QRect(9, 255, 293, 82),
+                      QStringLiteral("Você ERROU a cobrança de pênalti! irá sofrer 2 gols na sua "
+                                     "pontuação!"),
+                      kGrena, true);
+
+    tGoleiro.setInterval(100);
+    tBola.setInterval(10);
+    tBola.setTimerType(Qt::PreciseTimer);
+    connect(&tGoleiro, &QTimer::timeout, this, &TfAjudaGol::tGoleiroTimer);
+    connect(&tBola, &QTimer::timeout, this, &TfAjudaGol::tBolaTimer);
+}
+
+bool TfAjudaGol::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        fimDeDuploClique = watched;
+    } else if (event->type() == QEvent::MouseButtonRelease && fimDeDuploClique == watched) {
+        fimDeDuploClique = nullptr;
+        return true;
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void TfAjudaGol::FormActivate()
+{
+    som::tocaEmLaco(som::kGoleiro);
+    imBola->move(imBola->x(), TopoBolaInicial);
+    PosBola = imBola->y();
+    tGoleiro.start();
+    tBola.stop();
+    Chutes = 0;
+    FezGol = false;
+    imJogador->move(width() / 2 - imJogador->width() / 2, imJogador->y());
+    imBola->move(imJogador->x() - kDesvioBola, imBola->y());
+    for (QWidget* barra : shForca)
+        Forma::pintaForma(barra, kAzulCeu);
+    Forca = 0;
+}
+
+void TfAjudaGol::tGoleiroTimer()
+{
+    imGoleiro->move(PosGoleiro, imGoleiro->y());
+    const int esquerda = imGol->x() + 3;
+    const int direita = imGol->x() + imGol->width() - imGoleiro->width();
+    if (PosGoleiro < esquerda) {
+        PosGoleiro += platform().random(60);
+        GoleiroDireita = true;
+    } else if (PosGoleiro >= direita) {
+        PosGoleiro -= platform().random(60);
+        GoleiroDireita = false;
+    } else if (GoleiroDireita) {
+        PosGoleiro += platform().random(25);
+    } else {
+        PosGoleiro -= platform().random(25);
+    }
+}
+
+void TfAjudaGol::alinhaBola()
+{
+    imBola->move(imJogador->x() - kDesvioBola, imBola->y());
+}
+
+void TfAjudaGol::Image1Click()
+{
+    if (imJogador->x() >= width() / 3)
+        imJogador->move(imJogador->x() - kPassoMira, imJogador->y());
+    alinhaBola();
+}
+
+void TfAjudaGol::Image3Click()
+{
+    if (imJogador->x() <= (width() / 3) * 2 - 10)
+        imJogador->move(imJogador->x() + kPassoMira, imJogador->y());
+    alinhaBola();
+}
+
+void TfAjudaGol::Image1DblClick()
+{
+    imJogador->move(width() / 3, imJogador->y());
+    alinhaBola();
+}
+
+void TfAjudaGol::Image3DblClick()
+{
+    imJogador->move((width() / 3) * 2 - 10, imJogador->y());
+    alinhaBola();
+}
+
+void TfAjudaGol::keyReleaseEvent(QKeyEvent* event)
+{
+    // Holding a key sends repeated releases here; the game acts once, when the key comes up.
+    if (event->isAutoRepeat())
+        return;
+    FormKeyUp(event->key());
+}
+
+void TfAjudaGol::FormKeyUp(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: imJogadorClick(); break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: Forca = std::clamp(Forca + (key == Qt::Key_Up ? 1 : -1), 0, 5); break;
+    case Qt::Key_Left: Image1Click(); break;
+    case Qt::Key_Right: Image3Click(); break;
+    default: break;
+    }
+    alinhaBola();
+    PintaForca();
+}
+
+void TfAjudaGol::shForca1MouseDown(int tag)
+{
+    Forca = tag;
+    PintaForca();
+}
+
+void TfAjudaGol::PintaForca()
+{
+    for (QWidget* barra : shForca)
+        Forma::pintaForma(barra, kAzulCeu);
+    for (int i = 0; i < Forca && i < int(shForca.size()); ++i)
+        Forma::pintaForma(shForca[size_t(i)], kMarinho);
+}
+
+void TfAjudaGol::imJogadorClick()
+{
+    som::tocaUmaVez(som::kSuspense);
+    tBola.start();
+    ++Chutes;
+}
+
+void TfAjudaGol::tBolaTimer()
+{
+    imBola->move(imBola->x(), PosBola);
+    PosBola -= 2 * Forca + 1;
+    if (PosBola > imGoleiro->y() + imGoleiro->height() / 3)
+        return;
+    tGoleiro.stop();
+    const bool defesa = imBola->x() + imBola->width() / 2 > imGoleiro->x() &&
+                        imBola->x() < imGoleiro->x() + imGoleiro->width();
+    if (defesa)
+        TerminaDefesa();
+    else
+        TerminaGol();
+    sai();
+}
+
+void TfAjudaGol::TerminaDefesa()
+{
+    lbErro->show();
+    lbErro->repaint();
+    tBola.stop();
+    tGoleiro.stop();
+    imBola->move(imGoleiro->x() + (imGoleiro->width() - imBola->width()) / 2,
+                 imGoleiro->y() + (imGoleiro->height() - imBola->height()) / 2);
+    imBola->repaint();
+    FezGol = false;
+    som::tocaEEspera(som::kErrada1);
+    lbErro->hide();
+}
+
+void TfAjudaGol::TerminaGol()
+{
+    lbAcerto->show();
+    lbAcerto->repaint();
+    tBola.stop();
+    tGoleiro.stop();
+    imBola->move(imBola->x(), PosBola - 30);
+    FezGol = true;
+    imBola->repaint();
+    som::tocaEEspera(som::kCerto4);
+    lbAcerto->hide();
+    repaint();
+}
+
+void TfAjudaGol::imSairClick()
+{
+    sai();
+}
+
+void TfAjudaGol::sai()
+{
+    tBola.stop();
+    tGoleiro.stop();
+    const int topo = y();
+    som::tocaUmaVez(QStringLiteral("\\sons\\saida.wav"));
+    // The match screen is always there when the aid runs; without it the screen slides its
+    // own height.
+    const int passos = (fJogo ? fJogo->height() : height()) / 5;
+    for (int i = 0; i < passos; ++i) {
+        move(x(), y() + kPassoSaida);
+        platform().sleep(kEsperaSaida);
+    }
+    close();
+    move(x(), topo);
+}
+
+void TfAjudaGol::Image2Click()
+{
+    if (!fMensagens)
+        fMensagens = new TfMensagens;
+    fMensagens->bbCancelar->setText(QStringLiteral("OK"));
+    fMensagens->bbSim->hide();
+    fMensagens->bbNao->hide();
+    // A page that cannot be loaded is reported and not shown; the turn goes on.
+    if (reportErrors(
+            [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp14.jpg")); }))
+        platform().showModal(*fMensagens);
+    fMensagens->bbSim->show();
+    fMensagens->bbNao->show();
+}
