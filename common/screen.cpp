@@ -106,6 +106,22 @@ void Screen::deactivate()
     FormDeactivate();
 }
 
+void Screen::hideForAWhile()
+{
+    keepShowing = true;
+    hide();
+    keepShowing = false;
+}
+
+void Screen::setVisible(bool visible)
+{
+    // QDialog ends its modal loop when it hides; a screen hidden for a while must not.
+    if (!visible && keepShowing)
+        QWidget::setVisible(false);
+    else
+        QDialog::setVisible(visible);
+}
+
 void Screen::showEvent(QShowEvent* event)
 {
     if (!centred) {

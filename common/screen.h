@@ -20,6 +20,10 @@ public:
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
 
+    // Hides the screen for a while without ending its modal showing.
+    void hideForAWhile();
+    void setVisible(bool visible) override;
+
     // True from the end of the focus step to the leaving step.
     bool isActiveScreen() const { return active && settled; }
 
@@ -36,4 +40,5 @@ private:
     bool centred = false;
     bool active = false;
     bool settled = false;
+    bool keepShowing = false;
 };

@@ -9,6 +9,7 @@
 #include "recursos.h"
 #include "report_errors.h"
 #include "sons.h"
+#include "tf_ajuda_gol.h"
 #include "tf_mensagens.h"
 #include "tf_nome.h"
 #include "tf_placar.h"
@@ -187,6 +188,7 @@ void TfJogo::criaControles()
     bbAuxilio = botao(QStringLiteral("Auxílio Técnico"), 20);
     bbSubst = botao(QStringLiteral("Substituição"), 284);
     connect(bbSubst, &QPushButton::clicked, this, &TfJogo::bbSubstClick);
+    connect(bbAuxilio, &QPushButton::clicked, this, &TfJogo::bbAuxilioClick);
 
     imNao = picture(Panel1, QRect(392, 476, 60, 113), QStringLiteral(":/arte/desistir.png"));
     imNao->setToolTip(
@@ -613,6 +615,40 @@ void TfJogo::bbSubstClick()
         }
     }
     fMensagens->bbCancelar->show();
+}
+
+void TfJogo::bbAuxilioClick()
+{
+    if (tmBolas.isActive())
+        return;
+    if (!fAjudaGol)
+        fAjudaGol = new TfAjudaGol;
+    imNaoClick();
+    hideForAWhile();
+    platform().showModal(*fAjudaGol);
+    show();
+
+    const qint32 chutes = fAjudaGol->Chutes;
+    const bool gol = fAjudaGol->FezGol;
+    if (chutes == 1 && gol) {
+        QList<int> erradas;
+        for (int p = 1; p <= 3; ++p) {
+            if (p != OpcaoCerta)
+                erradas.append(p);
+        }
+        EliminaOpcao(erradas[platform().random(2)]);
+        bbAuxilio->setEnabled(false);
+        AjudaUsada = true;
+    } else if ((chutes == 1 || chutes == 2) && !gol) {
+        // A missed kick costs goals and ends the question; only a single kick spends the aid.
+        fPrin->GolsContra += chutes == 1 ? 2 : 1;
+        MostraBolasPerd(fPrin->GolsContra);
+        tmBolas.start();
+        if (chutes == 1) {
+            bbAuxilio->setEnabled(false);
+            AjudaUsada = true;
+        }
+    }
 }
 
 void TfJogo::EliminaOpcao(int e)

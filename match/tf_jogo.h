@@ -67,6 +67,7 @@ public:
     void imSairClick();
 
     void bbSubstClick();
+    void bbAuxilioClick();
     void EliminaOpcao(int e);
     void AlternaDestaque(Panel* panel);
     void RestauraOpcoes();

@@ -1,0 +1,250 @@
+// The two aids, driving the real message dialog and penalty screen.
+
+#include "estado_partida.h"
+#include "game_folder.h"
+#include "modal_driver.h"
+#include "recording_platform.h"
+#include "tf_ajuda_gol.h"
+#include "tf_jogo.h"
+#include "tf_mensagens.h"
+#include "tf_placar.h"
+#include "tf_prin.h"
+
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+void kick(int kicks, bool goal)
+{
+    for (int i = 0; i < kicks; ++i)
+        fAjudaGol->imJogadorClick();
+    if (kicks > 0)
+        goal ? fAjudaGol->TerminaGol() : fAjudaGol->TerminaDefesa();
+    fAjudaGol->imSairClick();
+}
+
+int visible(const auto& pictures)
+{
+    int n = 0;
+    for (const Picture* p : pictures)
+        n += !p->isHidden();
+    return n;
+}
+
+} // namespace
+
+class TstAjudas : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameFolder> folder;
+    std::unique_ptr<RecordingPlatform> recorder;
+
+    void useTechnicalAid(int kicks, bool goal)
+    {
+        ModalDriver driver;
+        driver.when(QStringLiteral("fAjudaGol"), [kicks, goal](QWidget*) { kick(kicks, goal); });
+        fJogo->bbAuxilioClick();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(driver.finished());
+        QCOMPARE(fAjudaGol->Chutes, kicks);
+    }
+
+    void answerToDialog(QPushButton* TfMensagens::*button)
+    {
+        ModalDriver driver;
+        driver.when(QStringLiteral("fMensagens"), [button](QWidget*) {
+            QVERIFY(fMensagens->bbCancelar->isHidden());
+            QVERIFY(fMensagens->Image2->fileName().endsWith(QStringLiteral("ImagemPgt1.jpg")));
+            QTest::mouseClick(fMensagens->*button, Qt::LeftButton);
+        });
+        fJogo->bbSubstClick();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(!fMensagens->bbCancelar->isHidden());
+    }
+
+    static void finishAnimation()
+    {
+        fJogo->tmBolas.stop();
+        for (int tick = 0; tick < 25; ++tick)
+            fJogo->tmBolasTimer();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder = std::make_unique<GameFolder>();
+        folder->writeBank(40);
+        recorder = std::make_unique<RecordingPlatform>(folder->path());
+        recorder->width = 1200;
+        fPrin = new TfPrin;
+        fMensagens = new TfMensagens;
+        fPlacar = new TfPlacar;
+        fAjudaGol = new TfAjudaGol;
+        fJogo = new TfJogo;
+        fJogo->NomeJogador = QStringLiteral("Ana");
+        fJogo->FormActivate();
+    }
+
+    void cleanup()
+    {
+        delete fJogo;
+        delete fAjudaGol;
+        fAjudaGol = nullptr;
+        delete fPlacar;
+        fPlacar = nullptr;
+        delete fMensagens;
+        fMensagens = nullptr;
+        delete fPrin;
+        fPrin = nullptr;
+        recorder.reset();
+        folder.reset();
+    }
+
+    void technicalAid_data()
+    {
+        QTest::addColumn<int>("kicks");
+        QTest::addColumn<bool>("goal");
+        QTest::addColumn<int>("against");
+        QTest::addColumn<bool>("struckOut");
+        QTest::addColumn<bool>("aidLeft");
+        QTest::addColumn<bool>("aidUsed");
+        QTest::addColumn<bool>("questionEnds");
+
+        QTest::newRow("one kick, goal") << 1 << true << 0 << true << false << true << false;
+        QTest::newRow("one kick, saved") << 1 << false << 2 << false << false << true << true;
+        QTest::newRow("two kicks, saved") << 2 << false << 1 << false << true << false << true;
+        QTest::newRow("two kicks, goal") << 2 << true << 0 << false << true << false << false;
+        QTest::newRow("left without kicking") << 0 << false << 0 << false << true << false << false;
+        QTest::newRow("three kicks") << 3 << false << 0 << false << true << false << false;
+    }
+
+    void technicalAid()
+    {
+        QFETCH(int, kicks);
+        QFETCH(bool, goal);
+        QFETCH(int, against);
+        QFETCH(bool, struckOut);
+        QFETCH(bool, aidLeft);
+        QFETCH(bool, aidUsed);
+        QFETCH(bool, questionEnds);
+
+        const int question = QuestaoAtual;
+        const int right = OpcaoCerta;
+        fJogo->lbOp1Click(fJogo->rotuloTexto(right));
+        useTechnicalAid(kicks, goal);
+
+        QVERIFY(!fJogo->isHidden() || !fJogo->isVisible());
+        QCOMPARE(OpcaoEscolhida, 0);
+        QCOMPARE(fPrin->GolsContra, against);
+        QCOMPARE(visible(fJogo->imBolaPerd), against);
+        QCOMPARE(OpcaoEliminada != 0, struckOut);
+        QVERIFY(OpcaoEliminada != right);
+        QCOMPARE(fJogo->bbAuxilio->isEnabled(), aidLeft);
+        QCOMPARE(AjudaUsada, aidUsed);
+        QCOMPARE(fJogo->tmBolas.isActive(), questionEnds);
+        QVERIFY(fJogo->dbtComplemento->isHidden());
+        if (struckOut) {
+            QCOMPARE(fJogo->painel(OpcaoEliminada)->color(), QColor(166, 202, 240));
+            fJogo->lbOp1Click(fJogo->rotuloLetra(OpcaoEliminada));
+            QCOMPARE(recorder->messageBoxes,
+                     QStringList{QStringLiteral("Não escolha a opção que já foi eliminada")});
+            QCOMPARE(OpcaoEscolhida, 0);
+        }
+        if (questionEnds) {
+            finishAnimation();
+            QVERIFY(QuestaoAtual != question);
+            QCOMPARE(NumQuestao, 2);
+            // The closing of a question does not give the aid back.
+            QCOMPARE(fJogo->bbAuxilio->isEnabled(), aidLeft);
+        } else {
+            QCOMPARE(QuestaoAtual, question);
+        }
+    }
+
+    void aidComesBackWithTheNextAnswer()
+    {
+        useTechnicalAid(1, true);
+        QVERIFY(!fJogo->bbAuxilio->isEnabled());
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        fJogo->imSimClick();
+        QVERIFY(fJogo->bbAuxilio->isEnabled());
+        QCOMPARE(OpcaoEliminada, 0);
+        // No aid while the answer is being closed.
+        fJogo->bbAuxilioClick();
+        fJogo->bbSubstClick();
+        QVERIFY(recorder->modalShows.filter(QStringLiteral("fAjudaGol")).size() == 1);
+        QVERIFY(recorder->modalShows.filter(QStringLiteral("fMensagens")).isEmpty());
+    }
+
+    void substitutionKeepsTheOrdinal()
+    {
+        finishAnimationAfterAnswer();
+        useTechnicalAid(1, true);
+        const int question = QuestaoAtual;
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        answerToDialog(&TfMensagens::bbSim);
+        QVERIFY(QuestaoAtual != question);
+        QCOMPARE(NumQuestao, 2);
+        QCOMPARE(fJogo->lbNumQuestao->text(), QStringLiteral("2"));
+        QCOMPARE(fJogo->lbPergunta->text(), QStringLiteral("Pergunta %1?").arg(QuestaoAtual));
+        QCOMPARE(OpcaoEliminada, 0);
+        QCOMPARE(OpcaoEscolhida, 0);
+        QVERIFY(fJogo->bbAuxilio->isEnabled());
+        QVERIFY(AjudaUsada);
+        QCOMPARE(fJogo->rotuloTexto(OpcaoCerta)->text(),
+                 QStringLiteral("Certa %1").arg(QuestaoAtual));
+    }
+
+    void substitutionAnsweredNoChangesNothing()
+    {
+        useTechnicalAid(1, true);
+        AjudaUsada = false;
+        const int question = QuestaoAtual;
+        const int struck = OpcaoEliminada;
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        answerToDialog(&TfMensagens::bbNao);
+        QCOMPARE(QuestaoAtual, question);
+        QCOMPARE(OpcaoEliminada, struck);
+        QCOMPARE(OpcaoEscolhida, 0);
+        QVERIFY(!AjudaUsada);
+        QVERIFY(fJogo->p1->isEnabled());
+    }
+
+    void aidOnTheFourthQuestionBringsAFifth()
+    {
+        for (int q = 1; q <= 3; ++q)
+            finishAnimationAfterAnswer();
+        QCOMPARE(NumQuestao, 4);
+        useTechnicalAid(1, false);
+        finishAnimation();
+        QCOMPARE(NumQuestao, 5);
+        QCOMPARE(fJogo->lbNumQuestao->text(), QStringLiteral("5"));
+        QVERIFY(fJogo->lbBonus->isHidden());
+
+        ModalDriver driver;
+        QString score;
+        driver.when(QStringLiteral("fPlacar"), [&score](QWidget*) {
+            score = fPlacar->lbPlacar->text();
+            fPlacar->Panel1Click();
+        });
+        finishAnimationAfterAnswer();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QCOMPARE(score, QStringLiteral("4 x 2"));
+        QVERIFY(fJogo->concluida);
+        QCOMPARE(TamPacotinho, quint8(3));
+    }
+
+private:
+    void finishAnimationAfterAnswer()
+    {
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        fJogo->imSimClick();
+        finishAnimation();
+    }
+};
+
+QTEST_MAIN(TstAjudas)
+#include "tst_ajudas.moc"
