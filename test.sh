@@ -21,17 +21,22 @@ cmake --build build-san -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-san --output-on-failure -j"$jobs"
 
 fuzz_seconds=${DRIBOLEX_FUZZ_SECONDS:-30}
-for fuzzer in build-san/fuzz/fuzz_*; do
+for fuzzer in "$PWD"/build-san/fuzz/fuzz_*; do
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     name=$(basename "$fuzzer")
-    corpus=build-san/fuzz/corpus-$name
+    corpus=$PWD/build-san/fuzz/corpus-$name
     mkdir -p "$corpus"
     seeds=()
-    [ -d fuzz/seeds/"$name" ] && seeds=(fuzz/seeds/"$name")
+    [ -d fuzz/seeds/"$name" ] && seeds=("$PWD/fuzz/seeds/$name")
     echo "-- $name (${fuzz_seconds}s)"
+    status=0
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
-        "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" "${seeds[@]}" \
-        2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' || true
-    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$name falhou"; exit 1; }
+        "$fuzzer" -max_total_time="$fuzz_seconds" -max_len=65536 -print_final_stats=1 \
+        "$corpus" "${seeds[@]}" >build-san/fuzz/"$name".log 2>&1 || status=$?
+    grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' build-san/fuzz/"$name".log || true
+    if [ "$status" -ne 0 ]; then
+        echo "$name falhou (veja build-san/fuzz/$name.log)"
+        exit 1
+    fi
 done
 echo "Todos os testes passaram."

@@ -5,6 +5,8 @@
 #include "platform.h"
 #include "report_errors.h"
 
+#include <QKeyEvent>
+
 TfAlbum* fAlbum = nullptr;
 
 namespace {
@@ -69,8 +71,11 @@ TfAlbum::TfAlbum(QWidget* parent)
     BitBtn2 = new QPushButton(QIcon(QStringLiteral(":/arte/seta_proxima.png")),
                               QStringLiteral("Próxima"), this);
     BitBtn2->setGeometry(530, 620, 110, 50);
-    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3})
+    btFechar = new QPushButton(QStringLiteral("Fechar"), this);
+    btFechar->setGeometry(530, 480, 110, 50);
+    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, btFechar})
         b->setAutoDefault(false);
+    connect(btFechar, &QPushButton::clicked, this, &TfAlbum::close);
     connect(BitBtn1, &QPushButton::clicked, this, &TfAlbum::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TfAlbum::BitBtn2Click);
 
@@ -127,6 +132,18 @@ qint32 TfAlbum::ContaRepetidas()
             soma += qtd - 1;
     }
     return soma;
+}
+
+void TfAlbum::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_PageUp)
+        BitBtn1Click();
+    else if (event->key() == Qt::Key_Right || event->key() == Qt::Key_PageDown)
+        BitBtn2Click();
+    else
+        Screen::keyPressEvent(event);
 }
 
 void TfAlbum::FormActivate()

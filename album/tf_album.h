@@ -30,6 +30,7 @@ public:
     QPushButton* BitBtn3;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    QPushButton* btFechar;
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -38,6 +39,9 @@ public:
     qint32 ContaRepetidas();
     void NumeraPagina(int pagina);
     void CarregaPagina(int pagina);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void mostraPagina(int pagina);

@@ -8,6 +8,8 @@
 #include "report_errors.h"
 #include "tf_album.h"
 
+#include <QKeyEvent>
+
 TfPacotinho* fPacotinho = nullptr;
 
 TfPacotinho::TfPacotinho(QWidget* parent)
@@ -42,7 +44,9 @@ TfPacotinho::TfPacotinho(QWidget* parent)
     BitBtn1->setGeometry(200, 375, 340, 54);
     btAlbum = new QPushButton(QStringLiteral("Ver álbum"), this);
     btAlbum->setGeometry(560, 375, 140, 54);
-    for (QPushButton* b : {BitBtn1, btAlbum}) {
+    btFechar = new QPushButton(QStringLiteral("Fechar"), this);
+    btFechar->setGeometry(720, 375, 140, 54);
+    for (QPushButton* b : {BitBtn1, btAlbum, btFechar}) {
         QFont f = b->font();
         f.setPixelSize(20);
         f.setBold(true);
@@ -52,6 +56,7 @@ TfPacotinho::TfPacotinho(QWidget* parent)
     BitBtn1->setEnabled(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TfPacotinho::BitBtn1Click);
     connect(btAlbum, &QPushButton::clicked, this, &TfPacotinho::btAlbumClick);
+    connect(btFechar, &QPushButton::clicked, this, &TfPacotinho::close);
 }
 
 void TfPacotinho::novoPacote()
@@ -82,6 +87,14 @@ void TfPacotinho::btAlbumClick()
     if (!fAlbum)
         fAlbum = new TfAlbum;
     platform().showModal(*fAlbum);
+}
+
+void TfPacotinho::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        Screen::keyPressEvent(event);
 }
 
 void TfPacotinho::FormDeactivate()

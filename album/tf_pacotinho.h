@@ -22,12 +22,16 @@ public:
     Label* lb01;
     QPushButton* BitBtn1;
     QPushButton* btAlbum;
+    QPushButton* btFechar;
 
     // A packet was earned: the button deals it once.
     void novoPacote();
     void BitBtn1Click();
     void btAlbumClick();
     void FormDeactivate() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool distribuido = true;

@@ -1,10 +1,11 @@
 #include "tf_nome.h"
 
 #include "ajusta_tela.h"
+#include "estado_partida.h"
 #include "jogadores.h"
 #include "platform.h"
 #include "report_errors.h"
-#include "estado_partida.h"
+#include "tf_album.h"
 #include "tf_jogo.h"
 #include "tf_pacotinho.h"
 
@@ -79,6 +80,13 @@ TfNome::TfNome(QWidget* parent)
     BitBtn1->setFont(f);
     connect(BitBtn1, &QPushButton::clicked, this, &TfNome::BitBtn1Click);
 
+    btAlbum = new QPushButton(QStringLiteral("Ver álbum"), Panel1);
+    btAlbum->setGeometry(340, 384, 150, 44);
+    btAlbum->setAutoDefault(false);
+    btAlbum->setFont(f);
+    btAlbum->setToolTip(QStringLiteral("Mostra o álbum do jogador escolhido na lista"));
+    connect(btAlbum, &QPushButton::clicked, this, &TfNome::btAlbumClick);
+
     Image2 = new Picture(Panel1);
     Image2->setGeometry(526, 380, 49, 49);
     Image2->setPixmap(QPixmap(QStringLiteral(":/arte/sair.png")));
@@ -122,7 +130,8 @@ void TfNome::BitBtn1Click()
     sgJogadores->hide();
     edNome->show();
     edeMail->show();
-    lbDescr->setText(QStringLiteral("Digite o seu Nome e eMail. Tecle ENTER para entrar em campo."));
+    lbDescr->setText(
+        QStringLiteral("Digite o seu Nome e eMail. Tecle ENTER para entrar em campo."));
     edNome->setFocus();
 }
 
@@ -174,6 +183,20 @@ void TfNome::sgJogadoresDblClick(int row)
     fJogo->NomeJogador = JogadorAtual.Nome.texto();
     close();
     jogaPartida();
+}
+
+void TfNome::btAlbumClick()
+{
+    const int row = sgJogadores->currentRow();
+    if (sgJogadores->isHidden() || row < 0 || row >= QtdJogadores) {
+        platform().messageBox(QStringLiteral("Escolha um jogador na lista para ver o álbum."));
+        return;
+    }
+    // The album works on the current player: the one chosen here.
+    EscolheJogador(row + 1);
+    if (!fAlbum)
+        fAlbum = new TfAlbum;
+    platform().showModal(*fAlbum);
 }
 
 void TfNome::jogaPartida()

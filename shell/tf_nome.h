@@ -24,6 +24,7 @@ public:
     QLineEdit* edeMail;
     QTableWidget* sgJogadores;
     QPushButton* BitBtn1;
+    QPushButton* btAlbum;
     Picture* Image2;
 
     void FormActivate() override;
@@ -33,6 +34,7 @@ public:
     void edeMailKeyPress(int key);
     void sgJogadoresClick(int row);
     void sgJogadoresDblClick(int row);
+    void btAlbumClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

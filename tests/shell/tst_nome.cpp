@@ -3,6 +3,7 @@
 #include "jogadores.h"
 #include "modal_driver.h"
 #include "recording_platform.h"
+#include "tf_album.h"
 #include "tf_jogo.h"
 #include "tf_nome.h"
 #include "tf_placar.h"
@@ -188,6 +189,27 @@ private Q_SLOTS:
         fNome->edeMailKeyPress(Qt::Key_Enter);
         QCOMPARE(matchName, QStringLiteral("fJogo:"));
         QCOMPARE(Jogadores[1].eMail.texto(), QStringLiteral("eMail@"));
+    }
+
+    void albumOfTheChosenPlayer()
+    {
+        writeAlbum(player("Ana", "ana@x.br") + player("Bia", "bia@x.br"));
+        fNome->FormActivate();
+        fNome->btAlbumClick();
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral("Escolha um jogador na lista para ver o álbum.")});
+        fAlbum = new TfAlbum;
+        QString shown;
+        recorder->modalScripts.push_back([&shown](QDialog& screen) {
+            shown = screen.objectName() + QLatin1Char(':') + QString::number(IdxJogador) +
+                    JogadorAtual.Nome.texto();
+            return 0;
+        });
+        fNome->sgJogadores->setCurrentCell(1, 0);
+        fNome->btAlbumClick();
+        QCOMPARE(shown, QStringLiteral("fAlbum:2Bia"));
+        delete fAlbum;
+        fAlbum = nullptr;
     }
 
     void fiftyFirstPlayerIsRefused()

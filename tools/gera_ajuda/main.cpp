@@ -277,12 +277,13 @@ private:
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(caixa, 10, 10);
         p.setPen(Qt::white);
-        p.setFont(desenho::fonteTexto(32, true));
-        p.drawText(QRectF(caixa.left(), caixa.top() + 20, caixa.width(), 70), Qt::AlignCenter,
-                   QStringLiteral("Sair da partida?"));
-        botao(p, QRectF(caixa.left() + 40, caixa.top() + 110, 150, 70), QStringLiteral("SIM"),
+        p.setFont(desenho::fonteTexto(28, true));
+        p.drawText(QRectF(caixa.left() + 20, caixa.top() + 10, caixa.width() - 40, 100),
+                   Qt::AlignCenter | Qt::TextWordWrap,
+                   QStringLiteral("Deseja mesmo sair deste jogo?"));
+        botao(p, QRectF(caixa.left() + 40, caixa.top() + 120, 150, 70), QStringLiteral("Sim"),
               QColor(0x1f, 0xa8, 0x45));
-        botao(p, QRectF(caixa.right() - 190, caixa.top() + 110, 150, 70), QStringLiteral("NÃO"),
+        botao(p, QRectF(caixa.right() - 190, caixa.top() + 120, 150, 70), QStringLiteral("Não"),
               QColor(0xc8, 0x2a, 0x2a));
     }
 
