@@ -9,6 +9,8 @@
 #include "tf_mensagens.h"
 #include "tf_nome.h"
 
+#include <QGraphicsDropShadowEffect>
+
 TfPrin* fPrin = nullptr;
 QString LinkPropaganda;
 
@@ -43,13 +45,22 @@ void TfPrin::criaControles()
     Label4->setFontColor(QColor(0, 160, 0));
     Label4->setPixelFont(110, true, fonteDestaque());
     Label5 = new Label(QStringLiteral("Qatar"), pnTitulo);
-    Label5->setGeometry(440, 22, 150, 50);
+    Label5->setGeometry(450, 20, 130, 52);
     Label6 = new Label(QStringLiteral("2022"), pnTitulo);
-    Label6->setGeometry(440, 72, 150, 50);
+    Label6->setGeometry(450, 76, 130, 52);
+    // A light plate and a dark glow keep the title readable over the night photograph.
     for (Label* l : {Label5, Label6}) {
         l->setFontColor(QColor(128, 0, 0));
         l->setPixelFont(48, true, fonteDestaque());
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(
+            QStringLiteral("Label { background: rgba(255, 255, 255, 190); border-radius: 8px; }"));
     }
+    auto* brilho = new QGraphicsDropShadowEffect(Label4);
+    brilho->setColor(Qt::black);
+    brilho->setOffset(0, 0);
+    brilho->setBlurRadius(14);
+    Label4->setGraphicsEffect(brilho);
 
     pnOpcoes = new Panel(this);
     pnOpcoes->setGeometry(0, 141, 608, 239);

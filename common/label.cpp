@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 Label::Label(const QString& text, QWidget* parent)
     : QLabel(parent)
@@ -46,6 +47,30 @@ void Label::setPixelFont(int pixels, bool bold, const QString& family)
     setFont(f);
     if (autoSize)
         adjustSize();
+}
+
+void Label::setShrinkToFit(bool on)
+{
+    shrinkToFit = on;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (!shrinkToFit || font().pixelSize() <= 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QRect area = contentsRect();
+    const int flags = int(alignment()) | Qt::TextWordWrap;
+    QFont f = font();
+    while (f.pixelSize() > 8 &&
+           QFontMetrics(f).boundingRect(area, flags, text()).height() > area.height())
+        f.setPixelSize(f.pixelSize() - 1);
+    QPainter painter(this);
+    painter.setFont(f);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, flags, text());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)

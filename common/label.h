@@ -16,6 +16,8 @@ public:
     void setAutoSize(bool on);
     void setCaption(const QString& text);
     void setPixelFont(int pixels, bool bold = false, const QString& family = {});
+    // A word-wrapped text too long for the label is drawn smaller instead of being cut.
+    void setShrinkToFit(bool on);
 
     int tag() const { return tagValue; }
     void setTag(int value) { tagValue = value; }
@@ -25,10 +27,12 @@ Q_SIGNALS:
     void doubleClicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool autoSize = false;
+    bool shrinkToFit = false;
     int tagValue = 0;
 };

@@ -109,6 +109,7 @@ void TfJogo::criaControles()
     lbPergunta = label(Panel1, QRect(100, 12, 785, 125), {}, kAmarelo, 33, true);
     lbPergunta->setWordWrap(true);
     lbPergunta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lbPergunta->setShrinkToFit(true);
 
     const char* const letras[] = {"A.", "B.", "C."};
     const char* const teclas[] = {"Tecla 1 ou A", "Tecla 2 ou B", "Tecla 3 ou C"};
@@ -146,6 +147,7 @@ void TfJogo::criaControles()
         texto->setTag(i + 1);
         texto->setObjectName(QStringLiteral("lbOp%1").arg(i + 1));
         texto->setWordWrap(true);
+        texto->setShrinkToFit(true);
         texto->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         texto->setCursor(Qt::PointingHandCursor);
         texto->setToolTip(QLatin1String(teclas[i]));
@@ -208,6 +210,7 @@ void TfJogo::criaControles()
     dbtComplemento = label(Panel1, QRect(20, 476, 353, 113), {}, kAmarelo, 19);
     dbtComplemento->setWordWrap(true);
     dbtComplemento->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    dbtComplemento->setShrinkToFit(true);
     dbtComplemento->hide();
 
     Panel2 = new Panel(Panel1);
@@ -227,6 +230,7 @@ void TfJogo::criaControles()
     lbLegenda = label(Panel3, QRect(1, 1, 363, 59), {}, Qt::black, 17, true);
     lbLegenda->setAlignment(Qt::AlignCenter);
     lbLegenda->setWordWrap(true);
+    lbLegenda->setShrinkToFit(true);
 
     imComSom = picture(Panel1, QRect(16, 584, 45, 45), QStringLiteral(":/arte/som_ligado.png"));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
