@@ -79,6 +79,7 @@ TfJogo::TfJogo(QWidget* parent)
     FimDeJogo = false;
     NumQuestao = 1;
     BonusPartida = 0;
+    pacoteAnterior = TamPacotinho;
     fPrin->GolsPro = 0;
     fPrin->GolsContra = 0;
     lbBonus->hide();
@@ -575,6 +576,8 @@ void TfJogo::imSairClick()
     som::tocaUmaVez(som::kApito);
     if (!platform().confirm(QStringLiteral("Deseja mesmo sair deste jogo?")))
         return;
+    // A match left early earns nothing, even after its fourth answer announced a bonus.
+    TamPacotinho = pacoteAnterior;
     const int topo = y();
     const int esquerda = x();
     int d = 1;

@@ -89,6 +89,8 @@ private:
     void criaControles();
     void encerraSemPerguntas();
     bool iniciada = false;
+    // What the last completed match earned, for a match left early to give back.
+    quint8 pacoteAnterior = 0;
 };
 
 extern TfJogo* fJogo;

@@ -383,8 +383,25 @@ private Q_SLOTS:
             QVERIFY(!p->accessibleName().isEmpty());
     }
 
+    void leavingAfterTheFourthAnswerEarnsNothing()
+    {
+        TamPacotinho = 2;
+        startMatch();
+        for (int q = 1; q <= 4; ++q) {
+            answer(true);
+            if (q < 4)
+                runAnimation();
+        }
+        QCOMPARE(TamPacotinho, quint8(5));
+        fJogo->imSairClick();
+        QCOMPARE(TamPacotinho, quint8(2));
+        QVERIFY(!fJogo->concluida);
+        QVERIFY(recorder->modalShows.isEmpty());
+    }
+
     void leavingTheMatch()
     {
+        TamPacotinho = 9;
         startMatch();
         fJogo->lbOp1Click(fJogo->lbOp1);
         recorder->confirmAnswers = {false};
@@ -398,7 +415,6 @@ private Q_SLOTS:
         const int top = fJogo->y();
         recorder->sounds.clear();
         recorder->sleeps.clear();
-        TamPacotinho = 9;
         fJogo->imSairClick();
         QCOMPARE(recorder->sounds, (QStringList{"once apito.wav", "once saida.wav"}));
         QCOMPARE(recorder->sleeps, QList<int>(fJogo->height() / 4, 20));
