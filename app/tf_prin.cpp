@@ -148,15 +148,7 @@ void TfPrin::encaixaPaineis()
 
 void TfPrin::FormActivate()
 {
-    if (SomLigado) {
-        imComSom->show();
-        imSemSom->hide();
-        som::tocaEmLaco(som::kEstadio1);
-    } else {
-        imComSom->hide();
-        imSemSom->show();
-        som::para();
-    }
+    chaveSom().sincroniza();
     if (!reportErrors([this] { CarregaPropaganda(); }))
         return;
     if (platform().random(100) < 30)
@@ -225,18 +217,17 @@ void TfPrin::imPropagandaClick()
     platform().openLink(LinkPropaganda);
 }
 
+som::Chave TfPrin::chaveSom() const
+{
+    return {imComSom, imSemSom, som::kEstadio1};
+}
+
 void TfPrin::imComSomClick()
 {
-    imComSom->hide();
-    imSemSom->show();
-    som::para();
-    SomLigado = !imComSom->isHidden();
+    chaveSom().desliga();
 }
 
 void TfPrin::imSemSomClick()
 {
-    imComSom->show();
-    imSemSom->hide();
-    som::tocaEmLaco(som::kEstadio1);
-    SomLigado = true;
+    chaveSom().liga();
 }

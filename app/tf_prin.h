@@ -4,6 +4,7 @@
 #include "panel.h"
 #include "picture.h"
 #include "screen.h"
+#include "sons.h"
 
 // The main menu: play, explanations, quit, the sound switch and the banner. It also holds the
 // goals of the running match.
@@ -42,6 +43,7 @@ public:
     void imPropagandaClick();
     void imComSomClick();
     void imSemSomClick();
+    som::Chave chaveSom() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -292,15 +292,7 @@ Label* TfJogo::rotuloTexto(int posicao) const
 
 void TfJogo::FormActivate()
 {
-    if (SomLigado) {
-        imComSom->show();
-        imSemSom->hide();
-        som::tocaEmLaco(som::kEstadio2);
-    } else {
-        imComSom->hide();
-        imSemSom->show();
-        som::para();
-    }
+    chaveSom().sincroniza();
     if (!iniciada) {
         iniciada = true;
         IniciaPartida();
@@ -741,20 +733,19 @@ void TfJogo::tmBolasTimer()
     EncerraQuestao();
 }
 
+som::Chave TfJogo::chaveSom() const
+{
+    return {imComSom, imSemSom, som::kEstadio2};
+}
+
 void TfJogo::imComSomClick()
 {
-    imComSom->hide();
-    imSemSom->show();
-    som::para();
-    SomLigado = !imComSom->isHidden();
+    chaveSom().desliga();
 }
 
 void TfJogo::imSemSomClick()
 {
-    imComSom->show();
-    imSemSom->hide();
-    som::tocaEmLaco(QStringLiteral("\\sons\\estadio2.wav"));
-    SomLigado = true;
+    chaveSom().liga();
 }
 
 void TfJogo::keyPressEvent(QKeyEvent* event)

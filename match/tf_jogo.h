@@ -4,6 +4,7 @@
 #include "panel.h"
 #include "picture.h"
 #include "screen.h"
+#include "sons.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -74,6 +75,7 @@ public:
     void tmBolasTimer();
     void imComSomClick();
     void imSemSomClick();
+    som::Chave chaveSom() const;
 
     // The match ran to its end (not left early).
     bool concluida = false;

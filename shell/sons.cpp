@@ -2,9 +2,37 @@
 
 #include "platform.h"
 
+#include <QWidget>
+
 bool SomLigado = false;
 
 namespace som {
+
+void Chave::sincroniza() const
+{
+    comSom->setVisible(SomLigado);
+    semSom->setVisible(!SomLigado);
+    if (SomLigado)
+        tocaEmLaco(laco);
+    else
+        para();
+}
+
+void Chave::desliga() const
+{
+    comSom->hide();
+    semSom->show();
+    para();
+    SomLigado = !comSom->isHidden();
+}
+
+void Chave::liga() const
+{
+    comSom->show();
+    semSom->hide();
+    tocaEmLaco(laco);
+    SomLigado = true;
+}
 
 void tocaUmaVez(const QString& cue)
 {

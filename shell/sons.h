@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // The program-wide sound switch: false at every start, never saved.
 extern bool SomLigado;
 
@@ -18,6 +20,21 @@ inline const QString kTempo = QStringLiteral("\\sons\\Tempo.wav");
 inline const QString kGoleiro = QStringLiteral("\\sons\\goleiro.wav");
 inline const QString kSuspense = QStringLiteral("\\sons\\suspense.wav");
 inline const QString kCerto4 = QStringLiteral("\\sons\\certo4.wav");
+
+// The switch of a screen that follows SomLigado: its two icons, one over the other, and the
+// crowd loop it plays while the sound is on.
+struct Chave {
+    QWidget* comSom;
+    QWidget* semSom;
+    QString laco;
+
+    // The screen's focus step: icons and sound brought in line with the switch.
+    void sincroniza() const;
+    // The sound-on icon was clicked.
+    void desliga() const;
+    // The sound-off icon was clicked.
+    void liga() const;
+};
 
 void tocaUmaVez(const QString& cue);
 void tocaEmLaco(const QString& cue);
