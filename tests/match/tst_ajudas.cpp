@@ -237,7 +237,62 @@ private Q_SLOTS:
         QCOMPARE(TamPacotinho, quint8(3));
     }
 
+    void endOfMatchAfterAnAid_data()
+    {
+        QTest::addColumn<bool>("penaltyMissed");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("bonus");
+        QTest::addColumn<int>("stickers");
+        QTest::newRow("4 x 0 after a substitution")
+            << false << "4 x 0 Você ganhou! #00ff00"
+            << " Você ganhou uma figurinha bônus por não ter tomado nenhum gol." << 4;
+        QTest::newRow("0 x 5 after a missed penalty")
+            << true << "0 x 5 Você perdeu! #ff8000" << QString() << 0;
+    }
+
+    void endOfMatchAfterAnAid()
+    {
+        QFETCH(bool, penaltyMissed);
+        QFETCH(QString, result);
+        QFETCH(QString, bonus);
+        QFETCH(int, stickers);
+        if (penaltyMissed) {
+            useTechnicalAid(1, false);
+            finishAnimation();
+        } else {
+            answerToDialog(&TfMensagens::bbSim);
+        }
+        QString scoreboard;
+        ModalDriver driver;
+        driver.when(QStringLiteral("fPlacar"), [&scoreboard](QWidget*) {
+            scoreboard = fPlacar->lbPlacar->text() + QLatin1Char(' ') + fPlacar->lbGanhou->text() +
+                         QLatin1Char(' ') + fPlacar->lbGanhou->fontColor().name();
+            QCOMPARE(fPlacar->lbPlacar->fontColor(), fPlacar->lbGanhou->fontColor());
+            fPlacar->Panel1Click();
+        });
+        while (NumQuestao < 4) {
+            penaltyMissed ? finishAnimationAfterWrongAnswer() : finishAnimationAfterAnswer();
+        }
+        const int wrong = OpcaoCerta % 3 + 1;
+        fJogo->lbOp1Click(fJogo->rotuloTexto(penaltyMissed ? wrong : OpcaoCerta));
+        fJogo->imSimClick();
+        QCOMPARE(fJogo->lbBonus->text(), bonus);
+        QVERIFY(!fJogo->lbBonus->isHidden());
+        finishAnimation();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QCOMPARE(scoreboard, result);
+        QCOMPARE(int(TamPacotinho), stickers);
+        QCOMPARE(fPrin->GolsPro + fPrin->GolsContra, 0);
+    }
+
 private:
+    void finishAnimationAfterWrongAnswer()
+    {
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta % 3 + 1));
+        fJogo->imSimClick();
+        finishAnimation();
+    }
+
     void finishAnimationAfterAnswer()
     {
         fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
