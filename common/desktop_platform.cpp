@@ -27,7 +27,6 @@ QMessageBox* makeBox(QMessageBox::Icon icon, const QString& title, const QString
 {
     auto* box = new QMessageBox(icon, title, displayText(text), QMessageBox::NoButton,
                                 QApplication::activeWindow());
-    box->setAttribute(Qt::WA_DeleteOnClose, false);
     return box;
 }
 

@@ -24,12 +24,10 @@ public:
 
 Q_SIGNALS:
     void clicked();
-    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool autoSize = false;

@@ -43,11 +43,6 @@ void Picture::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), picture);
 }
 
-void Picture::mousePressEvent(QMouseEvent* event)
-{
-    Q_EMIT pressed(event->button());
-}
-
 void Picture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

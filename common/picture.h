@@ -23,11 +23,9 @@ public:
 Q_SIGNALS:
     void clicked();
     void doubleClicked();
-    void pressed(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -55,8 +55,10 @@ Label* label(QWidget* parent, const QRect& geometry, const QString& text, const 
     return l;
 }
 
-void semEstilo(Label* l)
+// Navy text with no font style: the neutral look of an option's labels.
+void rotuloNeutro(Label* l)
 {
+    l->setFontColor(kMarinho);
     QFont f = l->font();
     f.setStrikeOut(false);
     f.setBold(false);
@@ -691,10 +693,8 @@ void TfJogo::AlternaDestaque(Panel* panel)
 void TfJogo::RestauraOpcoes()
 {
     for (int posicao = 1; posicao <= 3; ++posicao) {
-        for (Label* l : {rotuloLetra(posicao), rotuloTexto(posicao)}) {
-            l->setFontColor(kMarinho);
-            semEstilo(l);
-        }
+        rotuloNeutro(rotuloLetra(posicao));
+        rotuloNeutro(rotuloTexto(posicao));
         painel(posicao)->setColor(kLima);
     }
     OpcaoEliminada = 0;
@@ -720,10 +720,8 @@ void TfJogo::tmBolasTimer()
         AlternaDestaque(painel(OpcaoEscolhida));
     for (int posicao = 1; posicao <= 3; ++posicao) {
         painel(posicao)->setFontColor(kMarinho);
-        for (Label* l : {rotuloLetra(posicao), rotuloTexto(posicao)}) {
-            l->setFontColor(kMarinho);
-            semEstilo(l);
-        }
+        rotuloNeutro(rotuloLetra(posicao));
+        rotuloNeutro(rotuloTexto(posicao));
     }
     for (Panel* p : {p1, p2, p3})
         p->setEnabled(true);
