@@ -96,14 +96,14 @@ private Q_SLOTS:
             QStringLiteral(" Você ganhou uma figurinha bônus por não ter tomado nenhum gol.");
         const QString noAid =
             QStringLiteral(" Você ganhou uma figurinha bônus por não ter usado ajuda.");
-        QTest::newRow("4 x 0, sound on") << "RRRR" << true << 5 << noGoals + noAid
-                                         << "4 x 0 Você ganhou! #00ff00";
-        QTest::newRow("3 x 1, sound off") << "RWRR" << false << 4 << noAid
-                                          << "3 x 1 Você ganhou! #00ff00";
-        QTest::newRow("2 x 2, sound on") << "WRWR" << true << 1 << QString()
-                                         << "2 x 2 Empatou! #ffffff";
-        QTest::newRow("0 x 4, sound off") << "WWWW" << false << 0 << QString()
-                                          << "0 x 4 Você perdeu! #ff8000";
+        QTest::newRow("4 x 0, sound on")
+            << "RRRR" << true << 5 << noGoals + noAid << "4 x 0 Você ganhou! #00ff00";
+        QTest::newRow("3 x 1, sound off")
+            << "RWRR" << false << 4 << noAid << "3 x 1 Você ganhou! #00ff00";
+        QTest::newRow("2 x 2, sound on")
+            << "WRWR" << true << 1 << QString() << "2 x 2 Empatou! #ffffff";
+        QTest::newRow("0 x 4, sound off")
+            << "WWWW" << false << 0 << QString() << "0 x 4 Você perdeu! #ff8000";
     }
 
     void wholeMatch()
@@ -117,9 +117,8 @@ private Q_SLOTS:
         QString scoreboard;
         recorder->modalScripts.push_back([&scoreboard](QDialog& screen) {
             scoreboard = screen.objectName() + ": " + fPlacar->lbPlacar->text() + " " +
-                         fPlacar->lbGanhou->text() + " " +
-                         fPlacar->lbGanhou->fontColor().name() + " " +
-                         fPlacar->lbPlacar->fontColor().name();
+                         fPlacar->lbGanhou->text() + " " + fPlacar->lbGanhou->fontColor().name() +
+                         " " + fPlacar->lbPlacar->fontColor().name();
             return 0;
         });
         TamPacotinho = 99;
