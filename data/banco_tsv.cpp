@@ -148,7 +148,11 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
         if (linha.endsWith(QLatin1Char('\r')))
             linha.chop(1);
     }
-    if (linhas.isEmpty() || linhas.first() != QLatin1String(kCabecalhoTsv))
+    // A trailing "fonte" column names where each question comes from; the bank does not store it.
+    const bool comFonte = !linhas.isEmpty() &&
+                          linhas.first() == QLatin1String(kCabecalhoTsv) + QLatin1String("\tfonte");
+    const int colunas = comFonte ? kColunas + 1 : kColunas;
+    if (linhas.isEmpty() || (!comFonte && linhas.first() != QLatin1String(kCabecalhoTsv)))
         return {{},
                 QStringLiteral("linha 1: falta o cabeçalho \"%1\"")
                     .arg(QString::fromLatin1(kCabecalhoTsv).replace('\t', "<TAB>"))};
@@ -164,12 +168,12 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
         const int linha = int(i) + 1;
         const int posicao = int(i);
         const QStringList campos = linhas[i].split(QLatin1Char('\t'));
-        if (campos.size() != kColunas) {
+        if (campos.size() != colunas) {
             return {{},
                     QStringLiteral("linha %1: %2 colunas; são esperadas %3")
                         .arg(linha)
                         .arg(campos.size())
-                        .arg(kColunas)};
+                        .arg(colunas)};
         }
         QStringList valores;
         for (int c = 0; c < kColunas; ++c) {

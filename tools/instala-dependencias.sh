@@ -7,7 +7,7 @@ set -euo pipefail
 pacotes=(cmake make g++ pkg-config qt6-base-dev libsdl2-mixer-dev fonts-dejavu-core
     fonts-bebas-neue fonts-open-sans)
 if [ "${1:-jogo}" = testes ]; then
-    pacotes+=(clang libclang-rt-14-dev xvfb xdotool imagemagick)
+    pacotes+=(clang libclang-rt-14-dev xvfb xdotool imagemagick python3 hunspell hunspell-pt-br)
 fi
 
 faltam=()

@@ -55,7 +55,7 @@ private Q_SLOTS:
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const QString where = QStringLiteral("linha %1").arg(i + 1);
             const QStringList c = lines[i].split(QLatin1Char('\t'));
-            QVERIFY2(c.size() == 8, qPrintable(where));
+            QVERIFY2(c.size() == 9, qPrintable(where));
             for (int col = 3; col < 8; ++col) {
                 QVERIFY2(!c[col].trimmed().isEmpty(), qPrintable(where));
                 QVERIFY2(c[col] == c[col].trimmed(), qPrintable(where));
@@ -75,12 +75,28 @@ private Q_SLOTS:
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const QString where = QStringLiteral("linha %1").arg(i + 1);
             const QStringList c = lines[i].split(QLatin1Char('\t'));
-            QVERIFY2(c.size() == 6, qPrintable(where));
+            QVERIFY2(c.size() == 7, qPrintable(where));
             QCOMPARE(c[0].toInt(), int(i));
             QVERIFY2(!c[3].isEmpty() && fitsCp1252(c[3], 22), qPrintable(where));
             QVERIFY2(fitsCp1252(c[4], 34), qPrintable(where));
             QVERIFY2(!c[5].isEmpty() && fitsCp1252(c[5], 150), qPrintable(where));
         }
+    }
+
+    // The packet deals 1 to 138 only: the trophy and the prizes must be among them.
+    void theTrophyCanBeWon()
+    {
+        const QStringList lines = rows("figurinhas.tsv");
+        QCOMPARE(lines.size(), 140);
+        int trophies = 0;
+        for (qsizetype i = 1; i < 139; ++i) {
+            if (lines[i].split(QLatin1Char('\t')).value(1) == QLatin1String("trofeu"))
+                ++trophies;
+        }
+        QCOMPARE(trophies, 1);
+        const QString last = lines[139].split(QLatin1Char('\t')).value(1);
+        QVERIFY2(last != QLatin1String("trofeu") && last != QLatin1String("premio"),
+                 qPrintable(last));
     }
 };
 

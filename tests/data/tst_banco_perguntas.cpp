@@ -97,6 +97,27 @@ private Q_SLOTS:
         }
     }
 
+    void aTrailingSourceColumnIsAcceptedAndNotStored()
+    {
+        const QByteArray header = QByteArray(kCabecalhoTsv) + "\tfonte\n";
+        const QByteArray plain =
+            kHeader + line("AB5CD13", "0", "Uma") + line("AB5CD13", "0", "Duas");
+        QByteArray withSource = plain;
+        withSource.replace(kHeader, header);
+        withSource.replace("Porque.\n", "Porque.\t4.4\n");
+        writeAll(path("plain.tsv"), plain);
+        writeAll(path("source.tsv"), withSource);
+        QCOMPARE(run({QStringLiteral("importar"), path("plain.tsv"), path("plain.dat")}).code, 0);
+        QCOMPARE(run({QStringLiteral("importar"), path("source.tsv"), path("source.dat")}).code, 0);
+        QCOMPARE(readAll(path("source.dat")), readAll(path("plain.dat")));
+
+        writeAll(path("short.tsv"), header + line("", "0", "Sem fonte"));
+        const Run shortRow = run({QStringLiteral("importar"), path("short.tsv"), path("s.dat")});
+        QCOMPARE(shortRow.code, 2);
+        QVERIFY2(shortRow.err.contains(QStringLiteral("8 colunas; são esperadas 9")),
+                 qPrintable(shortRow.err));
+    }
+
     void importRefusesBadInputAndWritesNothing_data()
     {
         QTest::addColumn<QByteArray>("tsv");

@@ -468,15 +468,16 @@ private:
     {
         penaltiCena(p, QRectF(36, 146, 470, 270), true);
         // Controls: arrows to aim, force bars, keys, help and exit.
-        poe(p, QStringLiteral("seta_esquerda.png"), QRectF(530, 160, 98, 50));
-        poe(p, QStringLiteral("seta_direita.png"), QRectF(640, 160, 98, 50));
+        poe(p, QStringLiteral("seta_esquerda.png"), QRectF(535, 148, 88, 45));
+        poe(p, QStringLiteral("seta_direita.png"), QRectF(645, 148, 88, 45));
+        // The force bars as the penalty screen draws them: five equal squares stacked upwards,
+        // navy up to the chosen force (here 3), sky blue above it.
         for (int i = 0; i < 5; ++i) {
-            const qreal h = 22 + i * 14;
-            p.setPen(QPen(QColor(0x40, 0x30, 0x00), 2));
-            p.setBrush(i < 3 ? QColor(0xff, 0xd0, 0x20) : QColor(0xd8, 0xd8, 0xd8));
-            p.drawRect(QRectF(530 + i * 44, 300 - h, 34, h));
+            p.setPen(QPen(Qt::black, 2));
+            p.setBrush(i < 3 ? QColor(0, 0, 128) : QColor(166, 202, 240));
+            p.drawRect(QRectF(624, 290 - i * 22, 20, 20));
         }
-        rotulo(p, QRectF(520, 304, 230, 40), QStringLiteral("força"), 26);
+        rotulo(p, QRectF(520, 314, 230, 40), QStringLiteral("força 3 de 5"), 26);
         tecla(p, QRectF(780, 160, 56, 50), [&](const QRectF& r) { triangulo(p, r, 180); });
         tecla(p, QRectF(846, 160, 56, 50), [&](const QRectF& r) { triangulo(p, r, 0); });
         tecla(p, QRectF(780, 240, 56, 50), [&](const QRectF& r) { triangulo(p, r, -90); });

@@ -51,8 +51,9 @@ QList<Figurinha> leLista(const QString& caminho)
         if (linhas[i].trimmed().isEmpty())
             continue;
         const QStringList c = linhas[i].split(QLatin1Char('\t'));
-        if (c.size() != 6)
-            falha(QStringLiteral("linha %1: são esperadas 6 colunas").arg(i + 1));
+        // A 7th column, "fonte", names the fact the legend comes from; drawing ignores it.
+        if (c.size() != 6 && c.size() != 7)
+            falha(QStringLiteral("linha %1: são esperadas 6 colunas (7 com a fonte)").arg(i + 1));
         lista.append({c[0].toInt(), c[1].trimmed().toLower(), c[2].trimmed(), c[3].trimmed(),
                       c[4].trimmed(), c[5]});
         if (lista.last().numero != int(lista.size()))
