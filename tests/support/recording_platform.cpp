@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 RecordingPlatform::RecordingPlatform(const QString& folder)
     : folder(folder)
@@ -52,6 +54,20 @@ void RecordingPlatform::processEvents()
     ++eventRuns;
     if (runEvents && QCoreApplication::instance())
         QCoreApplication::processEvents();
+    while (!scriptedEvents.empty() && scriptedEvents.front().at <= eventRuns) {
+        const auto action = std::move(scriptedEvents.front().action);
+        scriptedEvents.pop_front();
+        action();
+    }
+}
+
+void RecordingPlatform::duringEventRun(int n, std::function<void()> action)
+{
+    const int at = eventRuns + n;
+    auto place = scriptedEvents.begin();
+    while (place != scriptedEvents.end() && place->at <= at)
+        ++place;
+    scriptedEvents.insert(place, {at, std::move(action)});
 }
 
 void RecordingPlatform::errorBox(const QString& text)
@@ -69,9 +85,18 @@ bool RecordingPlatform::confirm(const QString& text)
     confirmations << text;
     if (confirmAnswers.empty())
         return true;
-    const bool answer = confirmAnswers.front();
+    const BoxAnswer answer = confirmAnswers.front();
     confirmAnswers.pop_front();
-    return answer;
+    if (answer.afterMs > 0) {
+        openBoxes << text;
+        QEventLoop loop;
+        boxLoops << &loop;
+        QTimer::singleShot(answer.afterMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        boxLoops.removeOne(&loop);
+        openBoxes.removeOne(text);
+    }
+    return answer.yes;
 }
 
 void RecordingPlatform::reportError(const QString& text)
@@ -118,4 +143,5 @@ void RecordingPlatform::clearRecords()
     links.clear();
     eventRuns = 0;
     reseeds = 0;
+    scriptedEvents.clear();
 }
