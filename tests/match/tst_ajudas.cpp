@@ -164,6 +164,28 @@ private Q_SLOTS:
         }
     }
 
+    // After a missed kick the right option blinks on a question that is closed: the mouse can
+    // no more answer it than the keys can.
+    void closedQuestionTakesNoClicksAfterAMissedKick()
+    {
+        const int right = OpcaoCerta;
+        useTechnicalAid(1, false);
+        QVERIFY(fJogo->tmBolas.isActive());
+        QTest::mouseClick(fJogo->rotuloTexto(right), Qt::LeftButton);
+        QTest::mouseClick(fJogo->imSim, Qt::LeftButton);
+        QCOMPARE(fJogo->painel(right)->color(), QColor(0, 255, 0));
+        QCOMPARE(fJogo->rotuloTexto(right)->fontColor(), QColor(0, 0, 128));
+        QVERIFY(fJogo->imSim->isHidden() && fJogo->imNao->isHidden());
+        QCOMPARE(OpcaoEscolhida, 0);
+        QCOMPARE(fPrin->GolsPro, 0);
+        QVERIFY(fJogo->dbtComplemento->isHidden());
+        finishAnimation();
+        QCOMPARE(NumQuestao, 2);
+        QCOMPARE(fPrin->GolsPro, 0);
+        QCOMPARE(fPrin->GolsContra, 2);
+        QVERIFY(!FimDeJogo);
+    }
+
     void aidComesBackWithTheNextAnswer()
     {
         useTechnicalAid(1, true);
