@@ -31,11 +31,6 @@ const QColor kCinza(128, 128, 128);
 const char* const kFrases[] = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
                                "Gooooooolll, do ", "Goleada ",     "Goooooolll "};
 
-const QString kBonusSemGols =
-    QStringLiteral(" Você ganhou uma figurinha bônus por não ter tomado nenhum gol.");
-const QString kBonusSemAjuda =
-    QStringLiteral(" Você ganhou uma figurinha bônus por não ter usado ajuda.");
-
 Picture* picture(QWidget* parent, const QRect& geometry, const QString& art)
 {
     auto* p = new Picture(parent);
@@ -81,6 +76,8 @@ TfJogo::TfJogo(QWidget* parent)
     FimDeJogo = false;
     NumQuestao = 1;
     BonusPartida = 0;
+    Fase = FasePartida::Sorteio;
+    SorteadasNaPartida.clear();
     pacoteAnterior = TamPacotinho;
     fPrin->GolsPro = 0;
     fPrin->GolsContra = 0;
@@ -321,6 +318,7 @@ void TfJogo::IniciaPartida()
         return;
     }
     OpcaoCerta = MostraOpcoes();
+    passaA(FasePartida::Esperando);
 }
 
 bool TfJogo::SorteiaQuestao()
@@ -339,31 +337,47 @@ bool TfJogo::SorteiaQuestao()
     };
     coleta();
     if (Candidatas.isEmpty()) {
-        bool algumaSorteavel = false;
-        for (int k = 1; k <= NumQuestoes && !algumaSorteavel; ++k)
-            algumaSorteavel = sorteavel(k);
-        if (!algumaSorteavel)
+        // The bank starts over, but never with a question this match has already shown.
+        auto nova = [&sorteavel](int k) {
+            return sorteavel(k) && !SorteadasNaPartida.contains(Questoes[k].Numero);
+        };
+        bool algumaNova = false;
+        for (int k = 1; k <= NumQuestoes && !algumaNova; ++k)
+            algumaNova = nova(k);
+        if (!algumaNova)
             return false;
         platform().messageBox(QStringLiteral("Todas as perguntas do banco já foram sorteadas. "
                                              "Elas vão começar de novo."));
         for (int k = 1; k <= NumQuestoes; ++k) {
-            Questoes[k].Usada = 0;
-            QuestoesArquivo[k].Usada = 0;
+            if (!SorteadasNaPartida.contains(Questoes[k].Numero)) {
+                Questoes[k].Usada = 0;
+                QuestoesArquivo[k].Usada = 0;
+            }
         }
         coleta();
     }
     QuestaoAtual = Candidatas[platform().random(int(Candidatas.size()))];
     Questoes[QuestaoAtual].Usada = 1;
     QuestoesArquivo[QuestaoAtual].Usada = 1;
+    SorteadasNaPartida.append(QuestaoAtual);
     lbPergunta->setText(Questoes[QuestaoAtual].Pergunta.texto());
     return true;
 }
 
 void TfJogo::encerraSemPerguntas()
 {
+    passaA(FasePartida::Encerrada);
     platform().messageBox(
-        QStringLiteral("O banco de perguntas está vazio: não há perguntas para jogar."));
+        SorteadasNaPartida.isEmpty()
+            ? QStringLiteral("O banco de perguntas está vazio: não há perguntas para jogar.")
+            : QStringLiteral(
+                  "O banco de perguntas não tem mais perguntas novas para esta partida."));
     close();
+}
+
+void TfJogo::passaA(FasePartida nova)
+{
+    Fase = mudaFase(Fase, nova);
 }
 
 int TfJogo::MostraOpcoes()
@@ -387,6 +401,7 @@ void TfJogo::EncerraQuestao()
         TotalQuestoes = 4;
         return;
     }
+    passaA(FasePartida::Sorteio);
     if (!SorteiaQuestao()) {
         encerraSemPerguntas();
         return;
@@ -395,10 +410,13 @@ void TfJogo::EncerraQuestao()
     OpcaoEscolhida = 0;
     ++NumQuestao;
     lbNumQuestao->setText(QString::number(NumQuestao));
+    passaA(FasePartida::Esperando);
 }
 
 void TfJogo::lbOp1Click(Label* sender)
 {
+    if (!aceitaEscolha(Fase))
+        return;
     const int t = sender->tag();
     if (t == OpcaoEliminada) {
         platform().messageBox(QStringLiteral("Não escolha a opção que já foi eliminada"));
@@ -410,10 +428,13 @@ void TfJogo::lbOp1Click(Label* sender)
     OpcaoEscolhida = t;
     for (Panel* p : {p1, p2, p3})
         p->setEnabled(false);
+    passaA(FasePartida::Escolhida);
 }
 
 void TfJogo::imNaoClick()
 {
+    if (!aceitaDesistencia(Fase))
+        return;
     imNao->hide();
     imSim->hide();
     if (OpcaoEscolhida >= 1 && OpcaoEscolhida <= 3)
@@ -421,15 +442,19 @@ void TfJogo::imNaoClick()
     for (Panel* p : {p1, p2, p3})
         p->setEnabled(true);
     OpcaoEscolhida = 0;
+    passaA(FasePartida::Esperando);
 }
 
 void TfJogo::imSimClick()
 {
+    if (!aceitaConfirmacao(Fase))
+        return;
+    passaA(FasePartida::Julgando);
     imSim->hide();
     imNao->hide();
     dbtComplemento->setText(Questoes[QuestaoAtual].Complemento.texto());
     dbtComplemento->show();
-    if (OpcaoEscolhida == OpcaoCerta)
+    if (respostaCerta(OpcaoEscolhida, OpcaoCerta))
         Acertou();
     else
         Errou();
@@ -438,21 +463,27 @@ void TfJogo::imSimClick()
         VerificaBonus();
     if (NumQuestao >= TotalQuestoes)
         FimDeJogo = true;
+    passaA(FasePartida::Animacao);
     tmBolas.start();
     bbAuxilio->setEnabled(true);
+}
+
+Placar TfJogo::placar() const
+{
+    return {fPrin->GolsPro, fPrin->GolsContra};
 }
 
 void TfJogo::Acertou()
 {
     if (!imComSom->isHidden())
         som::tocaUmaVez(som::kAcerto);
-    ++fPrin->GolsPro;
+    fPrin->GolsPro = placarDepois(placar(), true).pro;
     MostraBolasPt(fPrin->GolsPro);
 }
 
 void TfJogo::Errou()
 {
-    ++fPrin->GolsContra;
+    fPrin->GolsContra = placarDepois(placar(), false).contra;
     if (!imComSom->isHidden())
         som::tocaUmaVez(platform().random(2) == 0 ? som::kErrada1 : som::kErrada2);
     MostraBolasPerd(fPrin->GolsContra);
@@ -508,44 +539,22 @@ void TfJogo::CresceBola(Picture* image)
 
 void TfJogo::VerificaBonus()
 {
-    const qint32 pro = fPrin->GolsPro;
-    const qint32 contra = fPrin->GolsContra;
-    QString texto;
-    BonusPartida = 0;
-    if (pro > contra)
-        TamPacotinho = 3;
-    else if (pro == contra)
-        TamPacotinho = 1;
-    if (pro > contra) {
-        if (pro == 4 && contra == 0) {
-            ++BonusPartida;
-            ++TamPacotinho;
-            texto += kBonusSemGols;
-        }
-        if (!AjudaUsada) {
-            ++BonusPartida;
-            ++TamPacotinho;
-            texto += kBonusSemAjuda;
-        }
-    }
-    lbBonus->setCaption(texto);
+    const Bonus bonus = verificaBonus(placar(), AjudaUsada);
+    BonusPartida = bonus.figurinhas;
+    if (bonus.pacote)
+        TamPacotinho = *bonus.pacote;
+    lbBonus->setCaption(bonus.texto);
     lbBonus->show();
 }
 
 void TfJogo::FimDaPartida()
 {
-    const qint32 pro = fPrin->GolsPro;
-    const qint32 contra = fPrin->GolsContra;
-    fPlacar->lbPlacar->setText(QString::number(pro) + QStringLiteral(" x ") +
-                               QString::number(contra));
-    const struct {
-        const char* texto;
-        int figurinhas;
-        QColor cor;
-    } resultado = pro > contra    ? decltype(resultado){"Você ganhou!", 3, kLima}
-                  : pro == contra ? decltype(resultado){"Empatou!", 1, QColor(Qt::white)}
-                                  : decltype(resultado){"Você perdeu!", 0, QColor(255, 128, 0)};
-    fPlacar->lbGanhou->setText(QString::fromUtf8(resultado.texto));
+    passaA(FasePartida::Encerrada);
+    const Placar final = placar();
+    fPlacar->lbPlacar->setText(QString::number(final.pro) + QStringLiteral(" x ") +
+                               QString::number(final.contra));
+    const Resultado resultado = resultadoFinal(final);
+    fPlacar->lbGanhou->setText(resultado.texto);
     TamPacotinho = quint8(resultado.figurinhas + BonusPartida);
     fPlacar->lbGanhou->setFontColor(resultado.cor);
     fPlacar->lbPlacar->setFontColor(resultado.cor);
@@ -560,6 +569,8 @@ void TfJogo::FimDaPartida()
         fNome->edNome->setText(QStringLiteral("Digite aqui seu nome"));
     concluida = true;
     close();
+    // An exit question left up while the last answer ran out asks about a match that is over.
+    platform().closeBoxes();
     platform().showModal(*fPlacar);
     fPrin->GolsPro = 0;
     fPrin->GolsContra = 0;
@@ -567,9 +578,15 @@ void TfJogo::FimDaPartida()
 
 void TfJogo::imSairClick()
 {
-    som::tocaUmaVez(som::kApito);
-    if (!platform().confirm(QStringLiteral("Deseja mesmo sair deste jogo?")))
+    if (!aceitaSaida(Fase))
         return;
+    som::tocaUmaVez(som::kApito);
+    // The match may have ended under the question: a late yes leaves it ended.
+    if (!platform().confirm(QStringLiteral("Deseja mesmo sair deste jogo?")) ||
+        Fase == FasePartida::Encerrada)
+        return;
+    passaA(FasePartida::Encerrada);
+    tmBolas.stop();
     // A match left early earns nothing, even after its fourth answer announced a bonus.
     TamPacotinho = pacoteAnterior;
     const int topo = y();
@@ -595,8 +612,8 @@ void TfJogo::imSairClick()
 
 void TfJogo::bbSubstClick()
 {
-    // The aids wait until the question being closed has made way for the next one.
-    if (tmBolas.isActive())
+    // The aids act on an open question only: not on one being judged or closed.
+    if (!aceitaAjuda(Fase))
         return;
     imNaoClick();
     fMensagens->bbCancelar->hide();
@@ -607,20 +624,31 @@ void TfJogo::bbSubstClick()
         // earlier yes.
         fMensagens->Resposta.clear();
         platform().showModal(*fMensagens);
-        if (fMensagens->Resposta == QLatin1String("S")) {
-            if (SorteiaQuestao())
-                OpcaoCerta = MostraOpcoes();
-            AjudaUsada = true;
-            RestauraOpcoes();
-            bbAuxilio->setEnabled(true);
-        }
+        if (fMensagens->Resposta == QLatin1String("S"))
+            substitui();
     }
     fMensagens->bbCancelar->show();
 }
 
+void TfJogo::substitui()
+{
+    passaA(FasePartida::Sorteio);
+    if (!SorteiaQuestao()) {
+        passaA(FasePartida::Esperando);
+        platform().messageBox(
+            QStringLiteral("O banco de perguntas não tem mais perguntas novas para esta partida."));
+        return;
+    }
+    OpcaoCerta = MostraOpcoes();
+    AjudaUsada = true;
+    RestauraOpcoes();
+    bbAuxilio->setEnabled(true);
+    passaA(FasePartida::Esperando);
+}
+
 void TfJogo::bbAuxilioClick()
 {
-    if (tmBolas.isActive())
+    if (!aceitaAjuda(Fase))
         return;
     if (!fAjudaGol)
         fAjudaGol = new TfAjudaGol;
@@ -629,26 +657,28 @@ void TfJogo::bbAuxilioClick()
     platform().showModal(*fAjudaGol);
     show();
 
-    const qint32 chutes = fAjudaGol->Chutes;
-    const bool gol = fAjudaGol->FezGol;
-    if (chutes == 1 && gol) {
+    const EfeitoPenalti efeito = efeitoPenalti(fAjudaGol->Chutes, fAjudaGol->FezGol);
+    if (efeito.eliminaOpcao) {
         QList<int> erradas;
         for (int p = 1; p <= 3; ++p) {
             if (p != OpcaoCerta)
                 erradas.append(p);
         }
         EliminaOpcao(erradas[platform().random(2)]);
+    }
+    if (efeito.gastaAjuda) {
         bbAuxilio->setEnabled(false);
         AjudaUsada = true;
-    } else if ((chutes == 1 || chutes == 2) && !gol) {
-        // A missed kick costs goals and ends the question; only a single kick spends the aid.
-        fPrin->GolsContra += chutes == 1 ? 2 : 1;
+    }
+    if (efeito.golsContra > 0) {
+        // A missed kick ends the question: the panels take no choice while it closes.
+        passaA(FasePartida::Julgando);
+        for (Panel* p : {p1, p2, p3})
+            p->setEnabled(false);
+        fPrin->GolsContra += efeito.golsContra;
         MostraBolasPerd(fPrin->GolsContra);
+        passaA(FasePartida::Animacao);
         tmBolas.start();
-        if (chutes == 1) {
-            bbAuxilio->setEnabled(false);
-            AjudaUsada = true;
-        }
     }
 }
 
@@ -754,15 +784,15 @@ void TfJogo::keyPressEvent(QKeyEvent* event)
         opcao = key - Qt::Key_1 + 1;
     else if (key >= Qt::Key_A && key <= Qt::Key_C)
         opcao = key - Qt::Key_A + 1;
-    if (opcao != 0 && painel(opcao)->isEnabled() && !tmBolas.isActive()) {
+    if (opcao != 0) {
         lbOp1Click(rotuloLetra(opcao));
         return;
     }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !imSim->isHidden()) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         imSimClick();
         return;
     }
-    if (key == Qt::Key_Escape && !imNao->isHidden()) {
+    if (key == Qt::Key_Escape) {
         imNaoClick();
         return;
     }

@@ -95,6 +95,7 @@ bool RecordingPlatform::confirm(const QString& text)
         loop.exec();
         boxLoops.removeOne(&loop);
         openBoxes.removeOne(text);
+        // A box the game closed still hands over its answer, as a click just too late would.
     }
     return answer.yes;
 }
@@ -102,6 +103,14 @@ bool RecordingPlatform::confirm(const QString& text)
 void RecordingPlatform::reportError(const QString& text)
 {
     errorReports << text;
+}
+
+void RecordingPlatform::closeBoxes()
+{
+    closedBoxes << openBoxes;
+    openBoxes.clear();
+    for (QEventLoop* loop : std::as_const(boxLoops))
+        loop->quit();
 }
 
 int RecordingPlatform::showModal(QDialog& screen)
@@ -141,6 +150,7 @@ void RecordingPlatform::clearRecords()
     errorReports.clear();
     modalShows.clear();
     links.clear();
+    closedBoxes.clear();
     eventRuns = 0;
     reseeds = 0;
     scriptedEvents.clear();

@@ -28,6 +28,7 @@ public:
     void messageBox(const QString& text) override;
     bool confirm(const QString& text) override;
     void reportError(const QString& text) override;
+    void closeBoxes() override;
     int showModal(QDialog& screen) override;
     void openLink(const QString& link) override;
     int screenWidth() override { return width; }
@@ -62,8 +63,9 @@ public:
     };
     // Answers of the confirmation box, in order; "Sim" at once when they run out.
     std::deque<BoxAnswer> confirmAnswers;
-    // Texts of the boxes up at this moment.
+    // Texts of the boxes up at this moment, and of those the game closed.
     QStringList openBoxes;
+    QStringList closedBoxes;
     // What each modal show does, in order; once they run out the screen runs for real.
     std::deque<std::function<int(QDialog&)>> modalScripts;
     // Values the random generator returns, in order, before the seeded generator takes over.
