@@ -235,6 +235,24 @@ private Q_SLOTS:
         QVERIFY(fJogo->p1->isEnabled());
     }
 
+    void substitutionWithNoNewQuestionKeepsTheQuestion()
+    {
+        delete fJogo;
+        folder->writeBank(1);
+        fJogo = new TfJogo;
+        fJogo->FormActivate();
+        QCOMPARE(QuestaoAtual, 1);
+        answerToDialog(&TfMensagens::bbSim);
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral(
+                     "O banco de perguntas não tem mais perguntas novas para esta partida.")});
+        QCOMPARE(fJogo->lbPergunta->text(), QStringLiteral("Pergunta 1?"));
+        QVERIFY(!AjudaUsada);
+        // The question is still open.
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        QVERIFY(!fJogo->imSim->isHidden());
+    }
+
     void aidOnTheFourthQuestionBringsAFifth()
     {
         for (int q = 1; q <= 3; ++q)
