@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -23,6 +24,16 @@ QString displayText(QString text)
     return text;
 }
 
+// The boxes up at this moment, innermost last.
+QList<QPointer<QMessageBox>> openBoxes;
+
+void execBox(QMessageBox& box)
+{
+    openBoxes << &box;
+    box.exec();
+    openBoxes.removeAll(&box);
+}
+
 QMessageBox* makeBox(QMessageBox::Icon icon, const QString& title, const QString& text)
 {
     auto* box = new QMessageBox(icon, title, displayText(text), QMessageBox::NoButton,
@@ -38,7 +49,7 @@ void showOk(QMessageBox::Icon icon, const QString& title, const QString& text,
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
-    box->exec();
+    execBox(*box);
 }
 
 } // namespace
@@ -96,13 +107,22 @@ bool DesktopPlatform::confirm(const QString& text)
     QPushButton* no = box->addButton(QStringLiteral("Não"), QMessageBox::NoRole);
     box->setDefaultButton(yes);
     box->setEscapeButton(no);
-    box->exec();
+    execBox(*box);
     return box->clickedButton() == yes;
 }
 
 void DesktopPlatform::reportError(const QString& text)
 {
     showOk(QMessageBox::Critical, QApplication::applicationDisplayName(), text, true);
+}
+
+void DesktopPlatform::closeBoxes()
+{
+    for (const QPointer<QMessageBox>& box : openBoxes) {
+        // done() rather than a close: no button counts as clicked.
+        if (box)
+            box->done(QDialog::Rejected);
+    }
 }
 
 int DesktopPlatform::showModal(QDialog& screen)

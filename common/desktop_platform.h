@@ -22,6 +22,7 @@ public:
     void messageBox(const QString& text) override;
     bool confirm(const QString& text) override;
     void reportError(const QString& text) override;
+    void closeBoxes() override;
 
     int showModal(QDialog& screen) override;
     void openLink(const QString& link) override;

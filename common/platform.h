@@ -27,6 +27,9 @@ public:
     virtual bool confirm(const QString& text) = 0;
     // The default report of an error that ended an event handler.
     virtual void reportError(const QString& text) = 0;
+    // Closes the boxes still up, for a step that makes their question moot; a confirmation
+    // closed this way answers no.
+    virtual void closeBoxes() = 0;
 
     virtual int showModal(QDialog& screen) = 0;
     virtual void openLink(const QString& link) = 0;

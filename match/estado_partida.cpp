@@ -11,5 +11,7 @@ bool FimDeJogo = false;
 qint32 QuadroAnim = 0;
 qint32 TiquesAnim = 0;
 QList<qint32> Candidatas;
+QList<qint32> SorteadasNaPartida;
+FasePartida Fase = FasePartida::Sorteio;
 quint8 TamPacotinho = 0;
 int BonusPartida = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regras_partida.h"
+
 #include <QList>
 
 // The state of the running match, one set for the whole program; a new match screen resets
@@ -16,6 +18,9 @@ extern qint32 QuadroAnim;
 extern qint32 TiquesAnim;
 // The Numero of every question not yet drawn, rebuilt by each draw.
 extern QList<qint32> Candidatas;
+// Every question the running match has drawn: a bank that starts over keeps them drawn.
+extern QList<qint32> SorteadasNaPartida;
+extern FasePartida Fase;
 
 // Stickers earned by the last completed match.
 extern quint8 TamPacotinho;

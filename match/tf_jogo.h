@@ -3,6 +3,7 @@
 #include "label.h"
 #include "panel.h"
 #include "picture.h"
+#include "regras_partida.h"
 #include "screen.h"
 #include "sons.h"
 
@@ -90,6 +91,9 @@ protected:
 private:
     void criaControles();
     void encerraSemPerguntas();
+    void substitui();
+    void passaA(FasePartida nova);
+    Placar placar() const;
     bool iniciada = false;
     // What the last completed match earned, for a match left early to give back.
     quint8 pacoteAnterior = 0;

@@ -206,13 +206,24 @@ void TfNome::jogaPartida()
     std::unique_ptr<TfJogo> partida(fJogo);
     platform().showModal(*partida);
     fJogo = nullptr;
-    // A completed match that earned stickers hands its packet to the player who played it.
-    if (partida->concluida && TamPacotinho > 0) {
-        if (!fPacotinho)
-            fPacotinho = new TfPacotinho;
-        fPacotinho->novoPacote();
-        platform().showModal(*fPacotinho);
+    const bool ganhou = partida->concluida && TamPacotinho > 0;
+    // Released as soon as its showing ends, the match saves its drawn questions before
+    // anything else can go wrong.
+    partida.reset();
+    if (!ganhou)
+        return;
+    // The packet goes into the album of the player who played, which must be in the file.
+    if (IdxJogador < 1 || IdxJogador > QtdJogadores) {
+        platform().messageBox(QStringLiteral(
+            "As figurinhas desta partida não podem ser guardadas sem um jogador. Para criar um, "
+            "clique em \"Novo Jogador\" na tela dos jogadores e digite o seu nome e o seu "
+            "e-mail."));
+        return;
     }
+    if (!fPacotinho)
+        fPacotinho = new TfPacotinho;
+    fPacotinho->novoPacote();
+    platform().showModal(*fPacotinho);
 }
 
 bool TfNome::eventFilter(QObject* watched, QEvent* event)

@@ -1,12 +1,16 @@
+#include "desktop_platform.h"
 #include "game_application.h"
 #include "game_error.h"
 #include "recording_platform.h"
 #include "sound_player.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cmath>
@@ -83,6 +87,19 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents();
         QCOMPARE(thrower.handled, 2);
         QCOMPARE(recorder.errorReports.size(), 1);
+    }
+
+    void closedConfirmationAnswersNo()
+    {
+        DesktopPlatform desktop;
+        bool wasUp = false;
+        QTimer::singleShot(50, [&desktop, &wasUp] {
+            wasUp = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+            desktop.closeBoxes();
+        });
+        QVERIFY(!desktop.confirm(QStringLiteral("Deseja mesmo sair deste jogo?")));
+        QVERIFY(wasUp);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void playAndWaitLastsAsLongAsTheSound()

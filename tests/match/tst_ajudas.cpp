@@ -164,6 +164,28 @@ private Q_SLOTS:
         }
     }
 
+    // After a missed kick the right option blinks on a question that is closed: the mouse can
+    // no more answer it than the keys can.
+    void closedQuestionTakesNoClicksAfterAMissedKick()
+    {
+        const int right = OpcaoCerta;
+        useTechnicalAid(1, false);
+        QVERIFY(fJogo->tmBolas.isActive());
+        QTest::mouseClick(fJogo->rotuloTexto(right), Qt::LeftButton);
+        QTest::mouseClick(fJogo->imSim, Qt::LeftButton);
+        QCOMPARE(fJogo->painel(right)->color(), QColor(0, 255, 0));
+        QCOMPARE(fJogo->rotuloTexto(right)->fontColor(), QColor(0, 0, 128));
+        QVERIFY(fJogo->imSim->isHidden() && fJogo->imNao->isHidden());
+        QCOMPARE(OpcaoEscolhida, 0);
+        QCOMPARE(fPrin->GolsPro, 0);
+        QVERIFY(fJogo->dbtComplemento->isHidden());
+        finishAnimation();
+        QCOMPARE(NumQuestao, 2);
+        QCOMPARE(fPrin->GolsPro, 0);
+        QCOMPARE(fPrin->GolsContra, 2);
+        QVERIFY(!FimDeJogo);
+    }
+
     void aidComesBackWithTheNextAnswer()
     {
         useTechnicalAid(1, true);
@@ -211,6 +233,24 @@ private Q_SLOTS:
         QCOMPARE(OpcaoEscolhida, 0);
         QVERIFY(!AjudaUsada);
         QVERIFY(fJogo->p1->isEnabled());
+    }
+
+    void substitutionWithNoNewQuestionKeepsTheQuestion()
+    {
+        delete fJogo;
+        folder->writeBank(1);
+        fJogo = new TfJogo;
+        fJogo->FormActivate();
+        QCOMPARE(QuestaoAtual, 1);
+        answerToDialog(&TfMensagens::bbSim);
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral(
+                     "O banco de perguntas não tem mais perguntas novas para esta partida.")});
+        QCOMPARE(fJogo->lbPergunta->text(), QStringLiteral("Pergunta 1?"));
+        QVERIFY(!AjudaUsada);
+        // The question is still open.
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        QVERIFY(!fJogo->imSim->isHidden());
     }
 
     void aidOnTheFourthQuestionBringsAFifth()

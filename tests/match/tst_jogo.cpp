@@ -3,7 +3,9 @@
 #include "game_folder.h"
 #include "recording_platform.h"
 #include "sons.h"
+#include "tf_ajuda_gol.h"
 #include "tf_jogo.h"
+#include "tf_mensagens.h"
 #include "tf_placar.h"
 #include "tf_prin.h"
 
@@ -21,6 +23,9 @@ int visible(const auto& pictures)
         n += !p->isHidden();
     return n;
 }
+
+const QString kStartsOver =
+    QStringLiteral("Todas as perguntas do banco já foram sorteadas. Elas vão começar de novo.");
 
 const QStringList kCheers = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
                              "Gooooooolll, do ", "Goleada ",     "Goooooolll "};
@@ -76,6 +81,10 @@ private Q_SLOTS:
     void cleanup()
     {
         delete fJogo;
+        delete fAjudaGol;
+        fAjudaGol = nullptr;
+        delete fMensagens;
+        fMensagens = nullptr;
         delete fPlacar;
         fPlacar = nullptr;
         delete fPrin;
@@ -262,6 +271,154 @@ private Q_SLOTS:
         QVERIFY(QuestaoAtual >= 1 && QuestaoAtual <= 5);
         for (int k = 1; k <= 5; ++k)
             QCOMPARE(QuestoesArquivo[k].Usada, quint8(k == QuestaoAtual ? 1 : 0));
+    }
+
+    void exhaustedBankNeverOffersTheMatchsQuestionsAgain()
+    {
+        // Two undrawn questions: the third draw of the match starts the bank over.
+        for (int round = 0; round < 8; ++round) {
+            folder->writeBank(4, {true, true, false, false});
+            recorder->messageBoxes.clear();
+            startMatch();
+            QList<int> shown{QuestaoAtual};
+            answer(true);
+            runAnimation();
+            shown << QuestaoAtual;
+            answer(true);
+            runAnimation();
+            QCOMPARE(recorder->messageBoxes, QStringList{kStartsOver});
+            QVERIFY2(!shown.contains(QuestaoAtual), qPrintable(QString::number(QuestaoAtual)));
+            QCOMPARE(fJogo->lbPergunta->text(), QStringLiteral("Pergunta %1?").arg(QuestaoAtual));
+            for (int k : shown)
+                QCOMPARE(QuestoesArquivo[k].Usada, quint8(1));
+            delete fJogo;
+            fJogo = nullptr;
+        }
+    }
+
+    void bankNoLargerThanTheMatchEndsItWithoutResult()
+    {
+        folder->writeBank(2);
+        TamPacotinho = 7;
+        startMatch();
+        const QList<int> shown{QuestaoAtual};
+        answer(true);
+        runAnimation();
+        answer(true);
+        runAnimation();
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral(
+                     "O banco de perguntas não tem mais perguntas novas para esta partida.")});
+        QVERIFY(fJogo->isHidden());
+        QVERIFY(!fJogo->concluida);
+        QVERIFY(recorder->modalShows.isEmpty());
+        QCOMPARE(TamPacotinho, quint8(7));
+    }
+
+    // Clicks arrive while the balls of a judgement grow (each ball lets events run once): none
+    // of them may act on the answer being judged.
+    void inputWhileTheBallsGrowIsRefused_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("technical aid") << "bbAuxilio";
+        QTest::newRow("substitution") << "bbSubst";
+        QTest::newRow("exit") << "imSair";
+    }
+
+    void inputWhileTheBallsGrowIsRefused()
+    {
+        QFETCH(QString, control);
+        fMensagens = new TfMensagens;
+        fAjudaGol = new TfAjudaGol;
+        TamPacotinho = 4;
+        startMatch();
+        answer(true);
+        runAnimation();
+        // Whatever a refused screen would have answered: a missed kick, a yes to substituting.
+        recorder->modalScripts.push_back([](QDialog& screen) {
+            fAjudaGol->Chutes = 1;
+            fAjudaGol->FezGol = false;
+            fMensagens->Resposta = QStringLiteral("S");
+            return screen.result();
+        });
+        const int question = QuestaoAtual;
+        fJogo->lbOp1Click(fJogo->rotuloTexto(OpcaoCerta));
+        QWidget* target = control == QLatin1String("bbAuxilio") ? fJogo->bbAuxilio
+                          : control == QLatin1String("bbSubst")
+                              ? static_cast<QWidget*>(fJogo->bbSubst)
+                              : fJogo->imSair;
+        recorder->duringEventRun(2, [target] { QTest::mouseClick(target, Qt::LeftButton); });
+        recorder->sounds.clear();
+        fJogo->imSimClick();
+
+        QVERIFY(recorder->modalShows.isEmpty());
+        QVERIFY(recorder->confirmations.isEmpty());
+        QVERIFY(recorder->sounds.isEmpty());
+        QCOMPARE(fPrin->GolsPro, 2);
+        QCOMPARE(fPrin->GolsContra, 0);
+        QCOMPARE(visible(fJogo->imBolaPt), 2);
+        QCOMPARE(visible(fJogo->imBolaPerd), 0);
+        QVERIFY(!AjudaUsada);
+        QCOMPARE(QuestaoAtual, question);
+        QCOMPARE(fJogo->lbPergunta->text(), QStringLiteral("Pergunta %1?").arg(question));
+        QCOMPARE(fJogo->dbtComplemento->text(), QStringLiteral("Complemento %1.").arg(question));
+        QVERIFY(fJogo->bbAuxilio->isEnabled());
+        QVERIFY(fJogo->tmBolas.isActive());
+        QCOMPARE(TamPacotinho, quint8(4));
+        runAnimation();
+        QCOMPARE(NumQuestao, 3);
+    }
+
+    // The exit question is left up while the last answer's animation runs on under it.
+    void exitQuestionUpWhileTheMatchEnds_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("beforeTheEnd");
+        QTest::newRow("Sim after the end") << true << false;
+        QTest::newRow("Não after the end") << false << false;
+        QTest::newRow("Sim before the end") << true << true;
+    }
+
+    void exitQuestionUpWhileTheMatchEnds()
+    {
+        QFETCH(bool, yes);
+        QFETCH(bool, beforeTheEnd);
+        TamPacotinho = 2;
+        startMatch();
+        // 25 ticks in a quarter of a second.
+        fJogo->tmBolas.setInterval(10);
+        for (int q = 1; q <= 3; ++q) {
+            answer(true);
+            runAnimation();
+        }
+        answer(true);
+        QStringList boxesUnderTheScoreboard{QStringLiteral("no scoreboard")};
+        recorder->modalScripts.push_back([this, &boxesUnderTheScoreboard](QDialog&) {
+            boxesUnderTheScoreboard = recorder->openBoxes;
+            return 0;
+        });
+        recorder->confirmAnswers = {{yes, beforeTheEnd ? 40 : 1000}};
+        recorder->sounds.clear();
+        recorder->sleeps.clear();
+        fJogo->imSairClick();
+        QTest::qWait(400);
+
+        QVERIFY(recorder->openBoxes.isEmpty());
+        QVERIFY(fJogo->isHidden());
+        if (beforeTheEnd) {
+            QVERIFY(recorder->modalShows.isEmpty());
+            QVERIFY(!fJogo->concluida);
+            QCOMPARE(TamPacotinho, quint8(2));
+            QVERIFY(recorder->sounds.contains(QStringLiteral("once saida.wav")));
+            return;
+        }
+        QCOMPARE(recorder->modalShows, QStringList{QStringLiteral("fPlacar")});
+        QCOMPARE(boxesUnderTheScoreboard, QStringList());
+        QCOMPARE(fPlacar->lbPlacar->text(), QStringLiteral("4 x 0"));
+        QVERIFY(fJogo->concluida);
+        QCOMPARE(TamPacotinho, quint8(5));
+        QCOMPARE(recorder->sounds, QStringList{QStringLiteral("once apito.wav")});
+        QVERIFY(!recorder->sleeps.contains(20));
     }
 
     void emptyBankClosesTheScreenWithoutResult()

@@ -1,3 +1,4 @@
+#include "banco_questoes.h"
 #include "estado_partida.h"
 #include "game_folder.h"
 #include "jogadores.h"
@@ -6,6 +7,7 @@
 #include "tf_album.h"
 #include "tf_jogo.h"
 #include "tf_nome.h"
+#include "tf_pacotinho.h"
 #include "tf_placar.h"
 #include "tf_prin.h"
 
@@ -60,6 +62,19 @@ class TstNome : public QObject {
         });
     }
 
+    // The match shown from the player screen: starts, and is won with a packet of n stickers.
+    void expectWonMatch(int stickers, int* question = nullptr)
+    {
+        recorder->modalScripts.push_back([stickers, question](QDialog&) {
+            fJogo->FormActivate();
+            if (question)
+                *question = QuestaoAtual;
+            fJogo->concluida = true;
+            TamPacotinho = quint8(stickers);
+            return 0;
+        });
+    }
+
     QStringList gridRows() const
     {
         QStringList rows;
@@ -90,6 +105,8 @@ private Q_SLOTS:
     {
         delete fNome;
         fNome = nullptr;
+        delete fPacotinho;
+        fPacotinho = nullptr;
         delete fJogo;
         delete fPlacar;
         fPlacar = nullptr;
@@ -124,6 +141,48 @@ private Q_SLOTS:
         QCOMPARE(bytesDe(JogadorAtual).toByteArray(), QByteArray(19304, '\0'));
         QCOMPARE(matchName, QStringLiteral("fJogo:"));
         QVERIFY(!fJogo);
+    }
+
+    void stickersAreNotDealtWithoutAPlayerInTheFile()
+    {
+        // A first run left without typing creates an empty file; its blank row still plays.
+        fNome->FormActivate();
+        fNome->FormDeactivate();
+        fNome->FormActivate();
+        QCOMPARE(fNome->sgJogadores->rowCount(), 1);
+        expectWonMatch(3);
+        recorder->modalScripts.push_back([](QDialog&) { return 0; });
+        fNome->sgJogadoresDblClick(0);
+        QCOMPARE(recorder->modalShows, QStringList{QStringLiteral("fJogo")});
+        QCOMPARE(recorder->messageBoxes,
+                 QStringList{QStringLiteral(
+                     "As figurinhas desta partida não podem ser guardadas sem um jogador. Para "
+                     "criar um, clique em \"Novo Jogador\" na tela dos jogadores e digite o seu "
+                     "nome e o seu e-mail.")});
+        QCOMPARE(QFileInfo(album()).size(), 0);
+    }
+
+    void bankIsSavedBeforeThePacketOpens()
+    {
+        folder->writeBank(10);
+        writeAlbum(player("Ana", "ana@x.br"));
+        fNome->FormActivate();
+        int question = 0;
+        expectWonMatch(2, &question);
+        QByteArray bankUnderThePacket;
+        recorder->modalScripts.push_back([this, &bankUnderThePacket](QDialog&) {
+            bankUnderThePacket = readAll(folder->file(QStringLiteral("Quest1.Dat")));
+            return 0;
+        });
+        fNome->sgJogadoresDblClick(0);
+        QCOMPARE(recorder->modalShows,
+                 (QStringList{QStringLiteral("fJogo"), QStringLiteral("fPacotinho")}));
+        QVERIFY(question >= 1 && question <= 10);
+        QCOMPARE(bankUnderThePacket.size(), 10 * int(sizeof(tQuestao)));
+        tQuestao record;
+        memcpy(&record, bankUnderThePacket.constData() + (question - 1) * sizeof(tQuestao),
+               sizeof record);
+        QCOMPARE(record.Usada, quint8(1));
     }
 
     void threePlayersAndADoubleClick()

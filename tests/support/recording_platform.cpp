@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 RecordingPlatform::RecordingPlatform(const QString& folder)
     : folder(folder)
@@ -52,6 +54,20 @@ void RecordingPlatform::processEvents()
     ++eventRuns;
     if (runEvents && QCoreApplication::instance())
         QCoreApplication::processEvents();
+    while (!scriptedEvents.empty() && scriptedEvents.front().at <= eventRuns) {
+        const auto action = std::move(scriptedEvents.front().action);
+        scriptedEvents.pop_front();
+        action();
+    }
+}
+
+void RecordingPlatform::duringEventRun(int n, std::function<void()> action)
+{
+    const int at = eventRuns + n;
+    auto place = scriptedEvents.begin();
+    while (place != scriptedEvents.end() && place->at <= at)
+        ++place;
+    scriptedEvents.insert(place, {at, std::move(action)});
 }
 
 void RecordingPlatform::errorBox(const QString& text)
@@ -69,14 +85,32 @@ bool RecordingPlatform::confirm(const QString& text)
     confirmations << text;
     if (confirmAnswers.empty())
         return true;
-    const bool answer = confirmAnswers.front();
+    const BoxAnswer answer = confirmAnswers.front();
     confirmAnswers.pop_front();
-    return answer;
+    if (answer.afterMs > 0) {
+        openBoxes << text;
+        QEventLoop loop;
+        boxLoops << &loop;
+        QTimer::singleShot(answer.afterMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        boxLoops.removeOne(&loop);
+        openBoxes.removeOne(text);
+        // A box the game closed still hands over its answer, as a click just too late would.
+    }
+    return answer.yes;
 }
 
 void RecordingPlatform::reportError(const QString& text)
 {
     errorReports << text;
+}
+
+void RecordingPlatform::closeBoxes()
+{
+    closedBoxes << openBoxes;
+    openBoxes.clear();
+    for (QEventLoop* loop : std::as_const(boxLoops))
+        loop->quit();
 }
 
 int RecordingPlatform::showModal(QDialog& screen)
@@ -116,6 +150,8 @@ void RecordingPlatform::clearRecords()
     errorReports.clear();
     modalShows.clear();
     links.clear();
+    closedBoxes.clear();
     eventRuns = 0;
     reseeds = 0;
+    scriptedEvents.clear();
 }

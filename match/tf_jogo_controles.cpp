@@ -1,0 +1,228 @@
+// The controls of the match screen: its layout at design size, built once at creation.
+
+#include "cores_jogo.h"
+#include "recursos.h"
+#include "tf_jogo.h"
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QColor kAmarelo(255, 255, 0);
+
+Picture* picture(QWidget* parent, const QRect& geometry, const QString& art)
+{
+    auto* p = new Picture(parent);
+    p->setGeometry(geometry);
+    if (!art.isEmpty())
+        p->setPixmap(QPixmap(art));
+    return p;
+}
+
+Label* label(QWidget* parent, const QRect& geometry, const QString& text, const QColor& color,
+             int pixels, bool bold = false, const QString& family = fonteTexto())
+{
+    auto* l = new Label(text, parent);
+    l->setGeometry(geometry);
+    l->setFontColor(color);
+    l->setPixelFont(pixels, bold, family);
+    return l;
+}
+
+} // namespace
+
+void TfJogo::criaControles()
+{
+    resize(916, 652);
+
+    Panel1 = new Panel(this);
+    Panel1->setGeometry(0, 0, 916, 652);
+    Panel1->setSingleBorder(true);
+    Panel1->setBevelOuter(Panel::Bevel::None);
+    Panel1->setBevelInner(Panel::Bevel::Lowered);
+    Image1 = picture(Panel1, QRect(0, 0, 916, 652), QStringLiteral(":/arte/fundo_jogo.jpg"));
+
+    lbNumQuestao = label(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120, true,
+                         fonteDestaque());
+    lbNumQuestao->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbPergunta = label(Panel1, QRect(100, 12, 785, 125), {}, kAmarelo, 33, true);
+    lbPergunta->setWordWrap(true);
+    lbPergunta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lbPergunta->setShrinkToFit(true);
+
+    const char* const letras[] = {"A.", "B.", "C."};
+    const char* const teclas[] = {"Tecla 1 ou A", "Tecla 2 ou B", "Tecla 3 ou C"};
+    const char* const cores[] = {"br", "az", "am", "vd"};
+    const char* const artes[] = {":/arte/bola_branca.png", ":/arte/bola_azul.png",
+                                 ":/arte/bola_amarela.png", ":/arte/bola_verde.png"};
+    const int esquerdas[] = {420, 352, 376, 400};
+    Panel* paineis[3];
+    Label* letrasOp[3];
+    Label* textosOp[3];
+    for (int i = 0; i < 3; ++i) {
+        auto* p = new Panel(Panel1);
+        p->setObjectName(QStringLiteral("p%1").arg(i + 1));
+        p->setGeometry(20, 140 + 96 * i, 500, 80);
+        p->setColor(kLima);
+        p->setFontColor(kMarinho);
+        p->setBevelOuter(Panel::Bevel::Lowered);
+        p->setBevelInner(Panel::Bevel::Lowered);
+        p->setBevelWidth(1);
+        p->setBorderWidth(1);
+        p->setSingleBorder(true);
+        QFont f = p->font();
+        f.setPixelSize(21);
+        p->setFont(f);
+
+        Label* letra = label(p, QRect(4, 4, 81, 72), QLatin1String(letras[i]), kMarinho, 67, true,
+                             fonteDestaque());
+        letra->setTag(i + 1);
+        letra->setObjectName(QStringLiteral("lbOp%1").arg(QChar(u'A' + i)));
+        letra->setToolTip(QLatin1String(teclas[i]));
+        letra->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        letra->setCursor(Qt::PointingHandCursor);
+        Label* texto = label(p, QRect(85, 4, 411, 72), QStringLiteral("Sem opção - acabou"),
+                             kMarinho, 27, true);
+        texto->setTag(i + 1);
+        texto->setObjectName(QStringLiteral("lbOp%1").arg(i + 1));
+        texto->setWordWrap(true);
+        texto->setShrinkToFit(true);
+        texto->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        texto->setCursor(Qt::PointingHandCursor);
+        texto->setToolTip(QLatin1String(teclas[i]));
+        for (Label* l : {letra, texto})
+            connect(l, &Label::clicked, this, [this, l] { lbOp1Click(l); });
+
+        for (int f = 0; f < 4; ++f) {
+            Picture* m = picture(p, QRect(esquerdas[f], 5, 73, 69), QLatin1String(artes[f]));
+            m->setObjectName(QStringLiteral("imOp%1%2").arg(i + 1).arg(QLatin1String(cores[f])));
+            m->setAttribute(Qt::WA_TransparentForMouseEvents);
+            m->hide();
+            marcadores[size_t(i)][size_t(f)] = m;
+        }
+        paineis[i] = p;
+        letrasOp[i] = letra;
+        textosOp[i] = texto;
+    }
+    p1 = paineis[0];
+    p2 = paineis[1];
+    p3 = paineis[2];
+    lbOpA = letrasOp[0];
+    lbOpB = letrasOp[1];
+    lbOpC = letrasOp[2];
+    lbOp1 = textosOp[0];
+    lbOp2 = textosOp[1];
+    lbOp3 = textosOp[2];
+
+    auto botao = [this](const QString& texto, int left) {
+        auto* b = new QPushButton(texto, Panel1);
+        b->setGeometry(left, 420, 237, 45);
+        QFont f = b->font();
+        f.setFamily(fonteDestaque());
+        f.setBold(true);
+        f.setPixelSize(23);
+        b->setFont(f);
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    bbAuxilio = botao(QStringLiteral("Auxílio Técnico"), 20);
+    bbSubst = botao(QStringLiteral("Substituição"), 284);
+    connect(bbSubst, &QPushButton::clicked, this, &TfJogo::bbSubstClick);
+    connect(bbAuxilio, &QPushButton::clicked, this, &TfJogo::bbAuxilioClick);
+
+    imNao = picture(Panel1, QRect(392, 476, 60, 113), QStringLiteral(":/arte/desistir.png"));
+    imNao->setToolTip(
+        QStringLiteral("Clique aqui para ignorar a opção escolhida e escolher outra"));
+    imNao->setAccessibleName(QStringLiteral("Desistir da opção escolhida (Esc)"));
+    imSim = picture(Panel1, QRect(460, 476, 60, 113), QStringLiteral(":/arte/confirmar.png"));
+    imSim->setToolTip(QStringLiteral(
+        "Clique aqui para confirmar a opção que você escolheu e conferir se está certa"));
+    imSim->setAccessibleName(QStringLiteral("Confirmar a opção escolhida (Enter)"));
+    for (Picture* p : {imNao, imSim}) {
+        p->setCursor(Qt::PointingHandCursor);
+        p->hide();
+    }
+    connect(imNao, &Picture::clicked, this, &TfJogo::imNaoClick);
+    connect(imSim, &Picture::clicked, this, &TfJogo::imSimClick);
+
+    dbtComplemento = label(Panel1, QRect(20, 476, 353, 113), {}, kAmarelo, 19);
+    dbtComplemento->setWordWrap(true);
+    dbtComplemento->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    dbtComplemento->setShrinkToFit(true);
+    dbtComplemento->hide();
+
+    Panel2 = new Panel(Panel1);
+    Panel2->setGeometry(528, 140, 365, 369);
+    Panel2->setBevelOuter(Panel::Bevel::Lowered);
+    Panel2->setBevelInner(Panel::Bevel::Raised);
+    Panel2->setBevelWidth(2);
+    Panel2->setBorderWidth(2);
+    Imagem = picture(Panel2, QRect(6, 6, 353, 357), {});
+    Imagem->setAccessibleName(QStringLiteral("Figura da partida"));
+
+    Panel3 = new Panel(Panel1);
+    Panel3->setGeometry(528, 512, 365, 61);
+    Panel3->setSingleBorder(true);
+    Panel3->setBevelOuter(Panel::Bevel::None);
+    Panel3->setColor(QColor(240, 240, 240));
+    lbLegenda = label(Panel3, QRect(1, 1, 363, 59), {}, Qt::black, 17, true);
+    lbLegenda->setAlignment(Qt::AlignCenter);
+    lbLegenda->setWordWrap(true);
+    lbLegenda->setShrinkToFit(true);
+
+    imComSom = picture(Panel1, QRect(16, 584, 45, 45), QStringLiteral(":/arte/som_ligado.png"));
+    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
+    imComSom->setToolTip(QStringLiteral("Desligar o som"));
+    imSemSom = picture(Panel1, QRect(16, 584, 45, 45), QStringLiteral(":/arte/som_desligado.png"));
+    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
+    imSemSom->setToolTip(QStringLiteral("Ligar o som"));
+    imSemSom->stackUnder(imComSom);
+    connect(imComSom, &Picture::clicked, this, &TfJogo::imComSomClick);
+    connect(imSemSom, &Picture::clicked, this, &TfJogo::imSemSomClick);
+
+    for (int i = 0; i < 6; ++i) {
+        imBolaPt[size_t(i)] = picture(Panel1, QRect(72 + 28 * i, 592, 26, 26),
+                                      QStringLiteral(":/arte/bola_branca.png"));
+        imBolaPt[size_t(i)]->hide();
+    }
+    lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27,
+                      true, fonteDestaque());
+    lbJogador->setAutoSize(true);
+    lbBonus =
+        label(Panel1, QRect(72, 620, 10, 10), QStringLiteral("Questões bônus"), kAmarelo, 13, true);
+    QFont arial = lbBonus->font();
+    arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("DejaVu Sans")});
+    lbBonus->setFont(arial);
+    lbBonus->setAutoSize(true);
+    lbBonus->hide();
+    for (int i = 0; i < 8; ++i) {
+        imBolaPerd[size_t(i)] = picture(Panel1, QRect(808 - 28 * i, 592, 26, 26),
+                                        QStringLiteral(":/arte/bola_vermelha.png"));
+        imBolaPerd[size_t(i)]->hide();
+    }
+
+    imSair = picture(Panel1, QRect(840, 588, 49, 49), QStringLiteral(":/arte/sair.png"));
+    imSair->setToolTip(QStringLiteral("Fim de Jogo"));
+    imSair->setAccessibleName(QStringLiteral("Sair do jogo"));
+    imSair->setCursor(Qt::ForbiddenCursor);
+    connect(imSair, &Picture::clicked, this, &TfJogo::imSairClick);
+
+    tmBolas.setInterval(150);
+    connect(&tmBolas, &QTimer::timeout, this, &TfJogo::tmBolasTimer);
+}
+
+Panel* TfJogo::painel(int posicao) const
+{
+    return posicao == 1 ? p1 : posicao == 2 ? p2 : p3;
+}
+
+Label* TfJogo::rotuloLetra(int posicao) const
+{
+    return posicao == 1 ? lbOpA : posicao == 2 ? lbOpB : lbOpC;
+}
+
+Label* TfJogo::rotuloTexto(int posicao) const
+{
+    return posicao == 1 ? lbOp1 : posicao == 2 ? lbOp2 : lbOp3;
+}
