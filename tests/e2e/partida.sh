@@ -37,6 +37,9 @@ trap encerra EXIT
 
 falha() {
     echo "FALHOU: $*" >&2
+    if [ "$pid_jogo" -ne 0 ] && [ -r "/proc/$pid_jogo/wchan" ]; then
+        echo "a linha principal do jogo estava em: $(cat "/proc/$pid_jogo/wchan")" >&2
+    fi
     if [ -n "${DISPLAY:-}" ] && import -window root "$saida/falha.png" 2>/dev/null; then
         echo "tela no momento da falha: $saida/falha.png" >&2
     fi
