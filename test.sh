@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless: the suite, the suite again
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and each fuzzer for a bounded time.
+# Installs what is missing, builds, and runs every test headless: the suite, a match played in a
+# real window under Xvfb, the suite again under AddressSanitizer + UndefinedBehaviorSanitizer,
+# and each fuzzer for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/instala-dependencias.sh testes
@@ -12,6 +13,9 @@ echo "== Compilação e testes"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Partida numa janela de verdade (Xvfb)"
+tests/e2e/partida.sh build/e2e
 
 echo "== Testes com sanitizadores (ASan + UBSan) e fuzzers"
 san_flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
