@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless: the suite, the suite again
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and each fuzzer for a bounded time.
+# Installs what is missing, builds, and runs every test headless: the suite, the check of the
+# Debian package, the suite again under AddressSanitizer + UndefinedBehaviorSanitizer, and each
+# fuzzer for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/instala-dependencias.sh testes
@@ -12,6 +13,9 @@ echo "== Compilação e testes"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Pacote Debian: construído, desempacotado e aberto duas vezes sob Xvfb"
+tests/e2e/pacote.sh build
 
 echo "== Testes com sanitizadores (ASan + UBSan) e fuzzers"
 san_flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
