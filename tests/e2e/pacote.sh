@@ -54,9 +54,11 @@ pid_x=$!
 for _ in $(seq 50); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || falha "o Xvfb não abriu"
 export DISPLAY=:$(head -1 "$tmp/display")
-export HOME=$tmp/casa SDL_AUDIODRIVER=dummy
+# test.sh runs the suite offscreen: this check needs the real window system.
+export HOME=$tmp/casa SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$tmp/execucao
 unset XDG_DATA_HOME
 mkdir -p "$HOME"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 pasta=$HOME/.local/share/dribolex
 
 # Screens at 1280 x 1024 (design points scaled by 1400/1280).
