@@ -51,6 +51,7 @@ bool le(const QString& caminho, QByteArray* bytes, QString* erro)
     return true;
 }
 
+// Copies the files the game writes and links the rest, adding only what the folder lacks.
 bool semeia(const QString& origem, const QString& destino, const QString& relativo, QString* erro)
 {
     const QFileInfoList itens = QDir(origem).entryInfoList(QDir::AllEntries | QDir::Hidden |
@@ -62,8 +63,12 @@ bool semeia(const QString& origem, const QString& destino, const QString& relati
             item.isDir() &&
             std::any_of(kGravaveis.begin(), kGravaveis.end(),
                         [&](const QString& g) { return g.startsWith(nome + QLatin1Char('/')); });
+        // A link left dangling by a moved or upgraded install is made again.
+        const QFileInfo existente(alvo);
+        if (existente.isSymLink() && !existente.exists())
+            QFile::remove(alvo);
         if (guardaGravavel) {
-            if (!QDir().mkdir(alvo)) {
+            if (!existente.isDir() && !QDir().mkdir(alvo)) {
                 *erro = QStringLiteral("não foi possível criar %1").arg(alvo);
                 return false;
             }
@@ -71,6 +76,9 @@ bool semeia(const QString& origem, const QString& destino, const QString& relati
                 return false;
             continue;
         }
+        // What the folder holds is the player's and is never replaced.
+        if (QFileInfo::exists(alvo))
+            continue;
         bool ok;
         if (kGravaveis.contains(nome)) {
             ok = QFile::copy(item.absoluteFilePath(), alvo) &&
@@ -122,6 +130,8 @@ bool atualizaPasta(const QString& conteudo, const QString& usuario, QString* err
         *erro = QStringLiteral("a pasta %1 não é uma pasta em que se possa escrever").arg(usuario);
         return false;
     }
+    if (!semeia(conteudo, QDir::cleanPath(usuario), QString(), erro))
+        return false;
     QByteArray novo, atual;
     if (!le(conteudo + kBanco, &novo, erro))
         return false;

@@ -69,6 +69,7 @@ class TstPastaUsuario : public QObject {
             QDir(dir.path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
         names.removeAll(QStringLiteral("instalado"));
+        names.removeAll(QStringLiteral("movido"));
         return names;
     }
 
@@ -127,6 +128,24 @@ private Q_SLOTS:
         QCOMPARE(upgraded.size(), 3 * qsizetype(sizeof(tQuestao)));
         QCOMPARE(readAll(user + QStringLiteral("TernavoAlbum.tnv")), QByteArray(19304, 'J'));
         QCOMPARE(readAll(user + QStringLiteral("PastaImg/LegendasImg.Dat")), QByteArray(160, 'S'));
+    }
+
+    void laterStartAddsWhatIsMissingAndKeepsWhatIsThere()
+    {
+        QString erro;
+        QVERIFY2(preparaPastaDoUsuario(content, user, &erro), qPrintable(erro));
+        // The player replaced a sound; the install moved; an upgrade brought a new picture.
+        QFile::remove(user + QStringLiteral("sons"));
+        write(user + QStringLiteral("sons"), "meu");
+        const QString moved = dir.filePath(QStringLiteral("movido")) + QLatin1Char('/');
+        QVERIFY(QDir().rename(content, moved));
+        write(moved + QStringLiteral("PastaImg/imagem00002.bmp"), "BM2");
+
+        QVERIFY2(preparaPastaDoUsuario(moved, user, &erro), qPrintable(erro));
+        QCOMPARE(readAll(user + QStringLiteral("PastaImg/imagem00001.bmp")), QByteArray("BM"));
+        QCOMPARE(readAll(user + QStringLiteral("PastaImg/imagem00002.bmp")), QByteArray("BM2"));
+        QCOMPARE(readAll(user + QStringLiteral("sons")), QByteArray("meu"));
+        QVERIFY(!QFileInfo(user + QStringLiteral("Quest1.Dat")).isSymLink());
     }
 
     void carriedFlagsFollowTheCodeNotThePosition()
