@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless: the suite, a match played in a
-# real window under Xvfb, the suite again under AddressSanitizer + UndefinedBehaviorSanitizer,
-# and each fuzzer for a bounded time.
+# real window under Xvfb, the check of the Debian package, the suite again under AddressSanitizer
+# + UndefinedBehaviorSanitizer, and each fuzzer for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/instala-dependencias.sh testes
@@ -16,6 +16,9 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Partida numa janela de verdade (Xvfb)"
 tests/e2e/partida.sh build/e2e
+
+echo "== Pacote Debian: construído, desempacotado e aberto duas vezes sob Xvfb"
+tests/e2e/pacote.sh build
 
 echo "== Testes com sanitizadores (ASan + UBSan) e fuzzers"
 san_flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"

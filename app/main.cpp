@@ -1,8 +1,12 @@
 #include "desktop_platform.h"
 #include "game_application.h"
 #include "inicio.h"
+#include "pasta_usuario.h"
+#include "pastas.h"
 #include "recursos.h"
 #include "tf_prin.h"
+
+#include <QDir>
 
 int main(int argc, char** argv)
 {
@@ -12,8 +16,22 @@ int main(int argc, char** argv)
     carregaFontes();
     app.setFont(QFont(fonteTexto()));
     app.setWindowIcon(QIcon(caminhoArte(u"icone.png")));
-    DesktopPlatform desktop;
+
+    // An installed game plays in the per-user folder; a game folder plays where it lies.
+    const PastasDoJogo pastas = pastasDoJogo();
+    DesktopPlatform desktop(pastas.usuario, pastas.usuario);
     setPlatform(&desktop);
+    if (pastas.instalado()) {
+        QString erro;
+        if (!preparaPastaDoUsuario(pastas.conteudo, pastas.usuario, &erro) ||
+            !QDir::setCurrent(pastas.usuario)) {
+            desktop.errorBox(QStringLiteral("Não foi possível preparar a pasta do jogo\r%1\r\r%2."
+                                            "\r\rVerifique se há espaço livre e permissão de "
+                                            "escrita. O jogo não foi aberto.")
+                                 .arg(QDir::toNativeSeparators(pastas.usuario), erro));
+            return 1;
+        }
+    }
 
     CriaTelas();
     fPrin->show();

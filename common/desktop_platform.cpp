@@ -54,7 +54,9 @@ void showOk(QMessageBox::Icon icon, const QString& title, const QString& text,
 
 } // namespace
 
-DesktopPlatform::DesktopPlatform()
+DesktopPlatform::DesktopPlatform(const QString& programFolder, const QString& workingFolder)
+    : program(programFolder)
+    , working(workingFolder)
 {
     reseedRandom();
 }
@@ -144,7 +146,12 @@ int DesktopPlatform::screenWidth()
 
 QString DesktopPlatform::programFolder()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return program.isEmpty() ? QCoreApplication::applicationDirPath() + QLatin1Char('/') : program;
+}
+
+QString DesktopPlatform::workingFolder()
+{
+    return working.isEmpty() ? Platform::workingFolder() : working;
 }
 
 int DesktopPlatform::random(int n)

@@ -8,7 +8,8 @@
 // The platform of the real game: Qt boxes and windows, SDL sound, the system clock.
 class DesktopPlatform : public Platform {
 public:
-    DesktopPlatform();
+    // Empty folders stand for the program's own folder and the current folder.
+    explicit DesktopPlatform(const QString& programFolder = {}, const QString& workingFolder = {});
 
     void playOnce(const QString& path) override;
     void playLooped(const QString& path) override;
@@ -29,6 +30,7 @@ public:
 
     int screenWidth() override;
     QString programFolder() override;
+    QString workingFolder() override;
 
     int random(int n) override;
     void reseedRandom() override;
@@ -36,4 +38,6 @@ public:
 private:
     SoundPlayer sound;
     QRandomGenerator generator;
+    QString program;
+    QString working;
 };

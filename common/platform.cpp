@@ -21,6 +21,11 @@ Platform* setPlatform(Platform* p)
     return previous;
 }
 
+QString Platform::workingFolder()
+{
+    return QDir::currentPath() + QLatin1Char('/');
+}
+
 QString programFile(const QString& text)
 {
     return resolvePath(platform().programFolder(), text);
@@ -28,5 +33,5 @@ QString programFile(const QString& text)
 
 QString workingFile(const QString& text)
 {
-    return resolvePath(QDir::currentPath() + QLatin1Char('/'), text);
+    return resolvePath(platform().workingFolder(), text);
 }

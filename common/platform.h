@@ -37,6 +37,9 @@ public:
     virtual int screenWidth() = 0;
     // The folder of the program file, ending with a separator.
     virtual QString programFolder() = 0;
+    // The folder relative names are taken from, ending with a separator; the current folder
+    // unless the platform says otherwise.
+    virtual QString workingFolder();
 
     // Uniform over 0 .. n - 1.
     virtual int random(int n) = 0;

@@ -657,12 +657,15 @@ QImage menuSair()
     return img;
 }
 
-QImage icone()
+// Drawn on a 512-pixel design grid and scaled, so every size of the menu icon is drawn, not
+// shrunk from a picture.
+QImage icone(int tamanho = 256 * kEscala)
 {
-    const int lado = 256 * kEscala;
-    QImage img = desenho::telaTransparente(lado, lado);
+    const int lado = 512;
+    QImage img = desenho::telaTransparente(tamanho, tamanho);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(tamanho) / lado, qreal(tamanho) / lado);
     QPainterPath fundo;
     fundo.addRoundedRect(QRectF(16, 16, lado - 32, lado - 32), 90, 90);
     p.save();
@@ -709,8 +712,8 @@ int main(int argc, char** argv)
     desenho::preparaSemTela();
     desenho::defineNomePrograma("gera_arte");
     QGuiApplication app(argc, argv);
-    if (argc != 3)
-        falha(QStringLiteral("uso: gera_arte PASTA_ARTE PASTA_PATROCINIO"));
+    if (argc != 3 && argc != 4)
+        falha(QStringLiteral("uso: gera_arte PASTA_ARTE PASTA_PATROCINIO [PASTA_ICONES]"));
     carregaFontes();
     const QString arte = QString::fromLocal8Bit(argv[1]);
     const QString patrocinio = QString::fromLocal8Bit(argv[2]);
@@ -775,7 +778,7 @@ int main(int argc, char** argv)
         {QStringLiteral("ajuda.png"), [] { return iconeAjuda(49 * kEscala); }},
         {QStringLiteral("seta_anterior.png"), [] { return chevron(24 * kEscala, false); }},
         {QStringLiteral("seta_proxima.png"), [] { return chevron(24 * kEscala, true); }},
-        {QStringLiteral("icone.png"), icone},
+        {QStringLiteral("icone.png"), [] { return icone(); }},
     };
 
     // Draw everything first: a failure leaves no partial set behind.
@@ -783,11 +786,25 @@ int main(int argc, char** argv)
     for (const auto& peca : pecas)
         imagens << peca.second();
     const QImage banner = logo();
+    // The desktop menu's icons, in the hicolor theme's layout.
+    const QList<int> tamanhos = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+    QList<QImage> icones;
+    if (argc == 4) {
+        for (int tamanho : tamanhos)
+            icones << icone(tamanho);
+    }
 
     if (!QDir().mkpath(arte) || !QDir().mkpath(patrocinio))
         falha(QStringLiteral("não foi possível criar as pastas de saída"));
     for (qsizetype i = 0; i < pecas.size(); ++i)
         desenho::salva(imagens[i], arte + QLatin1Char('/') + pecas[i].first, 90);
     desenho::salva(banner, patrocinio + QStringLiteral("/LogoTernavo.bmp"));
+    for (qsizetype i = 0; i < icones.size(); ++i) {
+        const QString pasta =
+            QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[3])).arg(tamanhos[i]);
+        if (!QDir().mkpath(pasta))
+            falha(QStringLiteral("não foi possível criar a pasta %1").arg(pasta));
+        desenho::salva(icones[i], pasta + QStringLiteral("/dribolex.png"));
+    }
     return 0;
 }
