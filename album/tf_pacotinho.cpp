@@ -4,7 +4,6 @@
 #include "estado_partida.h"
 #include "formata_numero.h"
 #include "jogadores.h"
-#include "platform.h"
 #include "report_errors.h"
 #include "tf_album.h"
 
