@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 
 TfAlbum* fAlbum = nullptr;
+int UltimaFigurinhaDistribuida = 0;
 
 namespace {
 
@@ -49,22 +50,28 @@ TfAlbum::TfAlbum(QWidget* parent)
         auto* figura = new Picture(painel);
         figura->setGeometry(0, 0, 150, 150);
         figura->setObjectName(QStringLiteral("im") + numeroDoisDigitos(k + 1));
-        auto* numero = new Label(QStringLiteral("01"), painel);
-        numero->setGeometry(104, 126, 44, 22);
+        // The number sits in the gap below its sticker, so it never hides the picture's text.
+        auto* numero = new Label(QStringLiteral("01"), this);
+        numero->setGeometry(painel->x(), painel->y() + 150, 150, 20);
         numero->setAlignment(Qt::AlignCenter);
         numero->setPixelFont(14, true);
         numero->setFontColor(Qt::white);
-        numero->setStyleSheet(QStringLiteral("Label { background: rgba(0, 0, 0, 150); }"));
         pn[size_t(k)] = painel;
         im[size_t(k)] = figura;
         numeros[size_t(k)] = numero;
     }
 
     Panel1 = quadro(this, QRect(530, 20, 110, 70), QStringLiteral("Pág. "), &stPag);
-    Panel2 = quadro(this, QRect(530, 100, 110, 70), QStringLiteral("Repetidas"), &stRepet);
-    Panel3 = quadro(this, QRect(530, 180, 110, 70), QStringLiteral("Ocultas"), &StaticText5);
+    lbProgresso = new Label(QString(), this);
+    lbProgresso->setGeometry(520, 92, 130, 40);
+    lbProgresso->setAlignment(Qt::AlignCenter);
+    lbProgresso->setWordWrap(true);
+    lbProgresso->setPixelFont(14, true);
+    lbProgresso->setFontColor(Qt::white);
+    Panel2 = quadro(this, QRect(530, 136, 110, 70), QStringLiteral("Repetidas"), &stRepet);
+    Panel3 = quadro(this, QRect(530, 216, 110, 70), QStringLiteral("Ocultas"), &StaticText5);
     BitBtn3 = new QPushButton(QStringLiteral("Ver"), this);
-    BitBtn3->setGeometry(555, 260, 60, 30);
+    BitBtn3->setGeometry(555, 296, 60, 30);
     BitBtn1 = new QPushButton(QIcon(QStringLiteral(":/arte/seta_anterior.png")),
                               QStringLiteral("Anterior"), this);
     BitBtn1->setGeometry(530, 560, 110, 50);
@@ -73,11 +80,15 @@ TfAlbum::TfAlbum(QWidget* parent)
     BitBtn2->setGeometry(530, 620, 110, 50);
     btFechar = new QPushButton(QStringLiteral("Fechar"), this);
     btFechar->setGeometry(530, 480, 110, 50);
-    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, btFechar})
+    for (QPushButton* b : {BitBtn1, BitBtn2, BitBtn3, btFechar}) {
         b->setAutoDefault(false);
+        // A focused button would take the arrow keys to move the focus instead.
+        b->installEventFilter(this);
+    }
     connect(btFechar, &QPushButton::clicked, this, &TfAlbum::close);
     connect(BitBtn1, &QPushButton::clicked, this, &TfAlbum::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TfAlbum::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TfAlbum::BitBtn3Click);
 
     Pagina = 1;
     mostraPagina(Pagina);
@@ -122,6 +133,13 @@ void TfAlbum::BitBtn2Click()
     mostraPagina(Pagina);
 }
 
+void TfAlbum::BitBtn3Click()
+{
+    const int n = UltimaFigurinhaDistribuida;
+    Pagina = n >= 1 ? (n - 1) / 12 + 1 : 1;
+    mostraPagina(Pagina);
+}
+
 qint32 TfAlbum::ContaRepetidas()
 {
     qint32 soma = 0;
@@ -134,21 +152,55 @@ qint32 TfAlbum::ContaRepetidas()
     return soma;
 }
 
+int ContaOcultas()
+{
+    int ocultas = 0;
+    for (int n = 1; n <= kFigurinhasGanhaveis; ++n)
+        if (JogadorAtual.figurinha(n).Qtd == 0)
+            ++ocultas;
+    return ocultas;
+}
+
+void TfAlbum::viraPagina(int key)
+{
+    if (key == Qt::Key_Left || key == Qt::Key_PageUp)
+        BitBtn1Click();
+    else
+        BitBtn2Click();
+}
+
 void TfAlbum::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_PageUp)
-        BitBtn1Click();
-    else if (event->key() == Qt::Key_Right || event->key() == Qt::Key_PageDown)
-        BitBtn2Click();
-    else
-        Screen::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Escape: close(); break;
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+    case Qt::Key_Right:
+    case Qt::Key_PageDown: viraPagina(event->key()); break;
+    default: Screen::keyPressEvent(event);
+    }
+}
+
+bool TfAlbum::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* tecla = static_cast<QKeyEvent*>(event);
+        if (tecla->key() == Qt::Key_Left || tecla->key() == Qt::Key_Right) {
+            viraPagina(tecla->key());
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void TfAlbum::FormActivate()
 {
     stRepet->setText(QString::number(ContaRepetidas()));
+    const int ocultas = ContaOcultas();
+    StaticText5->setText(QString::number(ocultas));
+    lbProgresso->setText(QStringLiteral("%1 de %2 figurinhas")
+                             .arg(kFigurinhasGanhaveis - ocultas)
+                             .arg(kFigurinhasGanhaveis));
 }
 
 void TfAlbum::FormDeactivate()
@@ -157,4 +209,12 @@ void TfAlbum::FormDeactivate()
         GuardaJogadorAtual();
         GravaJogadores(true);
     });
+}
+
+void AbreAlbum()
+{
+    if (!fAlbum)
+        fAlbum = new TfAlbum;
+    fAlbum->mostraPagina(fAlbum->Pagina);
+    platform().showModal(*fAlbum);
 }

@@ -4,7 +4,6 @@
 #include "estado_partida.h"
 #include "formata_numero.h"
 #include "jogadores.h"
-#include "platform.h"
 #include "report_errors.h"
 #include "tf_album.h"
 
@@ -39,6 +38,11 @@ TfPacotinho::TfPacotinho(QWidget* parent)
     }
     lb01 = new Label(QStringLiteral("lb01"), this);
     lb01->hide();
+    lbGanhou = new Label(QString(), this);
+    lbGanhou->setGeometry(25, 341, 850, 32);
+    lbGanhou->setAlignment(Qt::AlignCenter);
+    lbGanhou->setPixelFont(24, true);
+    lbGanhou->setFontColor(Qt::white);
 
     BitBtn1 = new QPushButton(QStringLiteral("Abrir pacotinho de figurinhas"), this);
     BitBtn1->setGeometry(200, 375, 340, 54);
@@ -63,6 +67,9 @@ void TfPacotinho::novoPacote()
 {
     distribuido = false;
     BitBtn1->setEnabled(true);
+    const int tamanho = qMin(int(TamPacotinho), 10);
+    lbGanhou->setText(tamanho == 1 ? QStringLiteral("Você ganhou 1 figurinha!")
+                                   : QStringLiteral("Você ganhou %1 figurinhas!").arg(tamanho));
 }
 
 void TfPacotinho::BitBtn1Click()
@@ -79,14 +86,13 @@ void TfPacotinho::BitBtn1Click()
         if (!reportErrors([&] { n = SorteiaImagem(0, *figura, *lb01); }) || n == 0)
             break;
         AcrescentaFigurinha(figura->tag());
+        UltimaFigurinhaDistribuida = figura->tag();
     }
 }
 
 void TfPacotinho::btAlbumClick()
 {
-    if (!fAlbum)
-        fAlbum = new TfAlbum;
-    platform().showModal(*fAlbum);
+    AbreAlbum();
 }
 
 void TfPacotinho::keyPressEvent(QKeyEvent* event)

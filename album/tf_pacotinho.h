@@ -20,6 +20,8 @@ public:
     std::array<Panel*, 10> p;
     std::array<Picture*, 10> im;
     Label* lb01;
+    // Says how many stickers the packet holds.
+    Label* lbGanhou;
     QPushButton* BitBtn1;
     QPushButton* btAlbum;
     QPushButton* btFechar;

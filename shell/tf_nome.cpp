@@ -194,9 +194,7 @@ void TfNome::btAlbumClick()
     }
     // The album works on the current player: the one chosen here.
     EscolheJogador(row + 1);
-    if (!fAlbum)
-        fAlbum = new TfAlbum;
-    platform().showModal(*fAlbum);
+    AbreAlbum();
 }
 
 void TfNome::jogaPartida()
