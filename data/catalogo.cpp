@@ -42,7 +42,7 @@ void gravaLegendas()
         },
         &erro);
     if (!gravou) {
-        platform().errorBox(mensagemAbertura());
+        platform().errorBox(mensagemAbertura() + QStringLiteral("\r") + erro + QLatin1Char('.'));
         throw GameError(erro, true);
     }
 }
@@ -55,6 +55,7 @@ void CarregaLegendas()
     Legendas.zera();
     excedente.clear();
     protegido = false;
+    removeTemporarios(NomeArqLegenda);
 
     QFile arquivo(NomeArqLegenda);
     if (!arquivo.open(QIODevice::ReadOnly)) {

@@ -231,7 +231,7 @@ private Q_SLOTS:
         QVERIFY(shown);
         QCOMPARE(recorder.errorBoxes,
                  QStringList{QStringLiteral("Problemas para abrir o arquivo \rNomeArqLegenda: ") +
-                             path});
+                             path + QStringLiteral("\ro arquivo ou a sua pasta não existe.")});
         QCOMPARE(picture.tag(), 0);
         QCOMPARE(label.text(), QStringLiteral("antes"));
     }
