@@ -90,7 +90,10 @@ bool CarregaJogadores(const std::function<void(int k, const tJogador&)>& recebe)
 void GravaJogadores(bool processaEventos)
 {
     if (!carregado)
-        return;
+        throw GameError(QStringLiteral("O arquivo de jogadores %1 não foi gravado: ele não pôde "
+                                       "ser lido, e gravá-lo apagaria o que guarda. Os jogadores "
+                                       "e as figurinhas novos não ficaram guardados.")
+                            .arg(caminhoJogadores()));
     QString erro;
     const bool gravou = gravaAtomico(
         caminhoJogadores(),

@@ -196,7 +196,7 @@ private Q_SLOTS:
         RecordingPlatform recorder;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("TernavoAlbum.tnv")));
         QVERIFY_THROWS_EXCEPTION(GameError, CarregaJogadores());
-        GravaJogadores(false);
+        QVERIFY_THROWS_EXCEPTION(GameError, GravaJogadores(false));
         QVERIFY(QFileInfo(file()).isDir());
         QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("TernavoAlbum.tnv")));
     }
