@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr char kMarcaTemporario[] = ".gravando.";
+
 EtapaGravacao etapaInjetada = EtapaGravacao::Criar;
 int erroInjetado = 0;
 
@@ -92,7 +94,8 @@ bool gravaAtomico(const QString& caminho, const std::function<bool(QIODevice&)>&
     // A link is followed, so the file it names is replaced and the link stays.
     const QString alvo = info.isSymLink() && info.exists() ? info.canonicalFilePath() : caminho;
     const QByteArray destino = QFile::encodeName(alvo);
-    QByteArray temporario = destino + ".XXXXXX";
+    // A name of its own, so that the clean-up can never take a user's "Quest1.Dat.backup".
+    QByteArray temporario = destino + kMarcaTemporario + "XXXXXX";
 
     errno = 0;
     const int fd = ::mkostemp(temporario.data(), O_CLOEXEC);
@@ -157,7 +160,9 @@ void removeTemporarios(const QString& caminho)
 {
     const QFileInfo info(caminho);
     const QRegularExpression nome(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+        QStringLiteral("^%1%2[A-Za-z0-9]{6}$")
+            .arg(QRegularExpression::escape(info.fileName()),
+                 QRegularExpression::escape(QLatin1String(kMarcaTemporario))));
     QDir pasta = info.absoluteDir();
     const QStringList arquivos = pasta.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& arquivo : arquivos) {

@@ -18,7 +18,7 @@ bool gravaAtomico(const QString& caminho, const std::function<bool(QIODevice&)>&
                   QString* erro);
 
 // Removes the temporary siblings an interrupted save of this file left behind (only names the
-// save creates: the file's name, a dot and six letters or digits); never the file itself.
+// save creates: the file's name, ".gravando." and six letters or digits); never the file itself.
 void removeTemporarios(const QString& caminho);
 
 // The reason a file operation failed, in Portuguese, from the system's error number.

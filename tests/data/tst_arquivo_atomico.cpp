@@ -263,6 +263,28 @@ private Q_SLOTS:
 
     // Only the names an interrupted save leaves are removed, never the file or its neighbours;
     // each loader clears its own file's.
+    // The clean-up knows the helper's own temporary names: one seen in the middle of a save
+    // is removed when left behind.
+    void cleanUpMatchesTheTemporaryOfASave()
+    {
+        const QString path = dir.filePath(QStringLiteral("proprio.dat"));
+        QStringList during;
+        QString erro;
+        QVERIFY(gravaAtomico(
+            path,
+            [&](QIODevice& saida) {
+                during = QDir(dir.path()).entryList({QStringLiteral("proprio.dat*")});
+                return saida.write("novo") == 4;
+            },
+            &erro));
+        QCOMPARE(during.size(), 1);
+        writeAll(dir.filePath(during[0]), "resto");
+        removeTemporarios(path);
+        QVERIFY(!QFile::exists(dir.filePath(during[0])));
+        QCOMPARE(readAll(path), QByteArray("novo"));
+        QVERIFY(QFile::remove(path));
+    }
+
     void debrisOfAnInterruptedSaveIsRemoved_data()
     {
         QTest::addColumn<Arquivo>("arquivo");
@@ -277,13 +299,16 @@ private Q_SLOTS:
         RecordingPlatform recorder(folder());
         const QString path = pathOf(arquivo);
         writeAll(path, contentOf(arquivo));
-        const QStringList debris{QStringLiteral(".aB3xY9"), QStringLiteral(".000000")};
-        const QStringList kept{QStringLiteral(".aB3xY"), QStringLiteral(".aB3xY9z"),
-                               QStringLiteral(".aB-xY9"), QStringLiteral("aB3xY9"),
-                               QStringLiteral(".bak")};
+        const QStringList debris{QStringLiteral(".gravando.aB3xY9"),
+                                 QStringLiteral(".gravando.000000")};
+        // A user's backup may well have six letters after the dot.
+        const QStringList kept{
+            QStringLiteral(".gravando.aB3xY"),  QStringLiteral(".gravando.aB3xY9z"),
+            QStringLiteral(".gravando.aB-xY9"), QStringLiteral("gravando.aB3xY9"),
+            QStringLiteral(".backup"),          QStringLiteral(".aB3xY9")};
         for (const QString& suffix : debris + kept)
             writeAll(path + suffix, "x");
-        writeAll(dir.filePath(QStringLiteral("outro.Dat.aB3xY9")), "x");
+        writeAll(dir.filePath(QStringLiteral("outro.Dat.gravando.aB3xY9")), "x");
         bool failed = true;
         save(arquivo, recorder, &failed);
         QVERIFY(!failed);
@@ -294,7 +319,7 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(path + suffix), qPrintable(suffix));
             QFile::remove(path + suffix);
         }
-        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("outro.Dat.aB3xY9"))));
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("outro.Dat.gravando.aB3xY9"))));
     }
 };
 
