@@ -38,7 +38,7 @@ for fuzzer in "$PWD"/build-san/fuzz/fuzz_*; do
     echo "-- $name (${fuzz_seconds}s)"
     status=0
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
-        "$fuzzer" -max_total_time="$fuzz_seconds" -max_len=65536 -print_final_stats=1 \
+        "$fuzzer" -max_total_time="$fuzz_seconds" -max_len=65536 -len_control=0 -print_final_stats=1 \
         "$corpus" "${seeds[@]}" >build-san/fuzz/"$name".log 2>&1 || status=$?
     grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' build-san/fuzz/"$name".log || true
     if [ "$status" -ne 0 ]; then

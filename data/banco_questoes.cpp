@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 Tabela<tQuestao, kCapacidadeBanco> Questoes;
 Tabela<tQuestao, kCapacidadeBanco> QuestoesArquivo;
 qint32 NumQuestoes = 0;
@@ -94,6 +96,7 @@ void CarregaQuestoes()
     NumQuestoes = 0;
     carregado = false;
     excedente.clear();
+    removeTemporarios(NomeArqQuest);
 
     QFile arquivo(NomeArqQuest);
     if (!arquivo.open(QIODevice::ReadOnly)) {
@@ -124,9 +127,11 @@ void CarregaQuestoes()
         excedente.truncate(excedente.size() - excedente.size() % qsizetype(sizeof(tQuestao)));
     }
     if (arquivo.error() != QFileDevice::NoError) {
+        const int motivo = errno;
         Questoes.zera();
         QuestoesArquivo.zera();
-        platform().errorBox(mensagemAbertura() + QStringLiteral("\r") + arquivo.errorString());
+        platform().errorBox(mensagemAbertura() + QStringLiteral("\r") +
+                            motivoFalhaLeitura(NomeArqQuest, motivo) + QLatin1Char('.'));
         return;
     }
     NumQuestoes = k;
@@ -149,6 +154,7 @@ void GravaQuestoes()
 {
     if (!carregado)
         return;
+    QString erro;
     const bool gravou = gravaAtomico(
         NomeArqQuest,
         [](QIODevice& saida) {
@@ -160,7 +166,7 @@ void GravaQuestoes()
             }
             return saida.write(excedente) == excedente.size();
         },
-        nullptr);
+        &erro);
     if (!gravou)
-        platform().errorBox(mensagemAbertura());
+        platform().errorBox(mensagemAbertura() + QStringLiteral("\r") + erro + QLatin1Char('.'));
 }

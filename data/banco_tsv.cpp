@@ -156,11 +156,6 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
         return {{},
                 QStringLiteral("linha 1: falta o cabeçalho \"%1\"")
                     .arg(QString::fromLatin1(kCabecalhoTsv).replace('\t', "<TAB>"))};
-    if (linhas.size() - 1 > kCapacidadeBanco)
-        return {{},
-                QStringLiteral("são %1 perguntas; o jogo lê no máximo %2")
-                    .arg(linhas.size() - 1)
-                    .arg(kCapacidadeBanco)};
 
     QByteArray banco;
     banco.reserve((linhas.size() - 1) * qsizetype(sizeof(tQuestao)));

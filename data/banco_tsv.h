@@ -16,7 +16,8 @@ struct ResultadoImportacao {
     QByteArray banco;
     QString erro; // empty on success
 };
-// Reads the TSV and builds a bank whose records restore to exactly its texts.
+// Reads the TSV and builds a bank whose records restore to exactly its texts. Records past the
+// 2500 the game draws from are kept, as the game keeps them, so exportar and importar agree.
 ResultadoImportacao importaBanco(QByteArrayView tsv);
 
 // Clears every drawn flag, leaving every other byte as it was.

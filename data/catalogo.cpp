@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 Tabela<tLegenda, kCapacidadeLegendas> Legendas;
 QString NomeArqLegenda;
 
@@ -14,8 +16,9 @@ namespace {
 
 // Whole records past the 139 of the catalogue, kept in the file as they were read.
 QByteArray excedente;
-// A legend file too large to read is never written over.
+// A legend file that failed to load is never written over; the player is told so once.
 bool protegido = false;
+bool avisado = false;
 bool sorteando = false;
 constexpr qint64 kTamanhoMaximo = 64 * 1024 * 1024;
 
@@ -26,8 +29,15 @@ QString mensagemAbertura()
 
 void gravaLegendas()
 {
-    if (protegido)
+    if (protegido) {
+        if (!avisado)
+            platform().errorBox(QStringLiteral("As legendas não puderam ser lidas de %1; para não "
+                                               "apagá-las, esse arquivo não será gravado e as "
+                                               "figuras sorteadas agora não ficam marcadas.")
+                                    .arg(NomeArqLegenda));
+        avisado = true;
         return;
+    }
     QString erro;
     const bool gravou = gravaAtomico(
         NomeArqLegenda,
@@ -42,7 +52,7 @@ void gravaLegendas()
         },
         &erro);
     if (!gravou) {
-        platform().errorBox(mensagemAbertura());
+        platform().errorBox(mensagemAbertura() + QStringLiteral("\r") + erro + QLatin1Char('.'));
         throw GameError(erro, true);
     }
 }
@@ -54,7 +64,9 @@ void CarregaLegendas()
     NomeArqLegenda = programFile(QStringLiteral("PastaImg\\LegendasImg.Dat"));
     Legendas.zera();
     excedente.clear();
-    protegido = false;
+    protegido = true;
+    avisado = false;
+    removeTemporarios(NomeArqLegenda);
 
     QFile arquivo(NomeArqLegenda);
     if (!arquivo.open(QIODevice::ReadOnly)) {
@@ -62,7 +74,6 @@ void CarregaLegendas()
         return;
     }
     if (arquivo.size() > kTamanhoMaximo) {
-        protegido = true;
         platform().errorBox(QStringLiteral("O arquivo de legendas %1 é grande demais (%2 bytes) "
                                            "e não foi carregado.")
                                 .arg(NomeArqLegenda)
@@ -72,7 +83,15 @@ void CarregaLegendas()
     char registro[sizeof(tLegenda)];
     int k = 0;
     while (k < kCapacidadeLegendas) {
-        if (arquivo.read(registro, sizeof registro) < qint64(sizeof registro))
+        const qint64 lidos = arquivo.read(registro, sizeof registro);
+        if (lidos < 0) {
+            const int motivo = errno;
+            Legendas.zera();
+            platform().errorBox(mensagemAbertura() + QStringLiteral("\r") +
+                                motivoFalhaLeitura(NomeArqLegenda, motivo) + QLatin1Char('.'));
+            return;
+        }
+        if (lidos < qint64(sizeof registro))
             break;
         ++k;
         copiaBytes(Legendas[k], registro);
@@ -83,7 +102,15 @@ void CarregaLegendas()
         arquivo.seek(qint64(kFigurasCatalogo * sizeof(tLegenda)));
         excedente = arquivo.readAll();
         excedente.truncate(excedente.size() - excedente.size() % qsizetype(sizeof(tLegenda)));
+        if (arquivo.error() != QFileDevice::NoError) {
+            const int motivo = errno;
+            Legendas.zera();
+            platform().errorBox(mensagemAbertura() + QStringLiteral("\r") +
+                                motivoFalhaLeitura(NomeArqLegenda, motivo) + QLatin1Char('.'));
+            return;
+        }
     }
+    protegido = false;
 }
 
 int sorteiaFigura(quint8 modo)

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 Tabela<tJogador, kCapacidadeJogadores> Jogadores;
 qint32 QtdJogadores = 0;
 tJogador JogadorAtual;
@@ -25,6 +27,13 @@ constexpr qint64 kTamanhoMaximo = 256 * 1024 * 1024;
                         .arg(acao, caminhoJogadores(), erro));
 }
 
+// The reason comes from errno, read before anything else can change it.
+[[noreturn]] void falhaSistema(const QString& acao)
+{
+    const int motivo = errno;
+    falha(acao, motivoFalhaLeitura(caminhoJogadores(), motivo));
+}
+
 } // namespace
 
 QString caminhoJogadores()
@@ -39,17 +48,18 @@ bool CarregaJogadores(const std::function<void(int k, const tJogador&)>& recebe)
     QtdJogadores = 0;
     excedente.clear();
     carregado = false;
+    removeTemporarios(caminhoJogadores());
 
     QFile arquivo(caminhoJogadores());
     if (!arquivo.exists()) {
         if (!arquivo.open(QIODevice::WriteOnly))
-            falha(QStringLiteral("criar"), arquivo.errorString());
+            falhaSistema(QStringLiteral("criar"));
         arquivo.close();
         carregado = true;
         return false;
     }
     if (!arquivo.open(QIODevice::ReadOnly))
-        falha(QStringLiteral("abrir"), arquivo.errorString());
+        falhaSistema(QStringLiteral("abrir"));
     if (arquivo.size() > kTamanhoMaximo)
         falha(QStringLiteral("ler"), QStringLiteral("o arquivo é grande demais"));
 
@@ -58,7 +68,7 @@ bool CarregaJogadores(const std::function<void(int k, const tJogador&)>& recebe)
         platform().processEvents();
         const qint64 lidos = arquivo.read(registro, sizeof registro);
         if (lidos < 0)
-            falha(QStringLiteral("ler"), arquivo.errorString());
+            falhaSistema(QStringLiteral("ler"));
         if (lidos < qint64(sizeof registro))
             break;
         copiaBytes(JogadorAtual, registro);
@@ -70,7 +80,7 @@ bool CarregaJogadores(const std::function<void(int k, const tJogador&)>& recebe)
     if (QtdJogadores == kCapacidadeJogadores) {
         excedente = arquivo.readAll();
         if (arquivo.error() != QFileDevice::NoError)
-            falha(QStringLiteral("ler"), arquivo.errorString());
+            falhaSistema(QStringLiteral("ler"));
         excedente.truncate(excedente.size() - excedente.size() % qsizetype(sizeof(tJogador)));
     }
     carregado = true;
@@ -80,7 +90,10 @@ bool CarregaJogadores(const std::function<void(int k, const tJogador&)>& recebe)
 void GravaJogadores(bool processaEventos)
 {
     if (!carregado)
-        return;
+        throw GameError(QStringLiteral("O arquivo de jogadores %1 não foi gravado: ele não pôde "
+                                       "ser lido, e gravá-lo apagaria o que guarda. Os jogadores "
+                                       "e as figurinhas novos não ficaram guardados.")
+                            .arg(caminhoJogadores()));
     QString erro;
     const bool gravou = gravaAtomico(
         caminhoJogadores(),

@@ -4,6 +4,7 @@
 #include "banco_tsv.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,7 +196,8 @@ private Q_SLOTS:
         QByteArray bank = readAll(path("bad.dat"));
         tQuestao q;
         copiaBytes(q, bank.constData());
-        q.Codigo.define("SEMDIGITO");
+        // A NUL inside the code must not cut the report short.
+        q.Codigo.define(QByteArray("SEM\0DIGIT", 9));
         bank.replace(0, 576, bytesDe(q).toByteArray());
         copiaBytes(q, bank.constData() + 576);
         q.Numero = 7;
@@ -208,11 +210,54 @@ private Q_SLOTS:
         const Run result = run({QStringLiteral("verificar"), path("bad.dat")});
         QCOMPARE(result.code, 1);
         const QString out = QString::fromUtf8(result.out);
-        QVERIFY2(out.contains(QStringLiteral("registro 1: código \"SEMDIGITO\"")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("registro 1: código \"SEM") + QChar(0) +
+                              QStringLiteral("DIGIT\"")),
+                 qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("registro 2: Numero é 7")), qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("registro 3: Pergunta tem tamanho 200")),
                  qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("registro parcial de 5 bytes")), qPrintable(out));
+    }
+
+    void importOfNoQuestionsOverABankNeedsTheFlag()
+    {
+        writeAll(path("two.tsv"), kHeader + line("", "0", "Uma") + line("", "1", "Duas"));
+        QCOMPARE(run({QStringLiteral("importar"), path("two.tsv"), path("v.dat")}).code, 0);
+        const QByteArray bank = readAll(path("v.dat"));
+        writeAll(path("none.tsv"), kHeader);
+
+        const Run refused = run({QStringLiteral("importar"), path("none.tsv"), path("v.dat")});
+        QCOMPARE(refused.code, 2);
+        QVERIFY2(refused.err.contains(QStringLiteral("--vazio")), qPrintable(refused.err));
+        QCOMPARE(readAll(path("v.dat")), bank);
+
+        QCOMPARE(run({QStringLiteral("importar"), QStringLiteral("--vazio"), path("none.tsv"),
+                      path("v.dat")})
+                     .code,
+                 0);
+        QCOMPARE(QFileInfo(path("v.dat")).size(), 0);
+        // Nothing is lost when there was nothing: a new or empty bank takes no flag.
+        QCOMPARE(run({QStringLiteral("importar"), path("none.tsv"), path("v.dat")}).code, 0);
+        QCOMPARE(run({QStringLiteral("importar"), path("none.tsv"), path("novo.dat")}).code, 0);
+    }
+
+    void bankPastTheCapacityRoundTrips()
+    {
+        QByteArray tsv = kHeader;
+        for (int k = 1; k <= 3000; ++k)
+            tsv += line("", k % 2 ? "0" : "1", "Pergunta " + QByteArray::number(k));
+        writeAll(path("3000.tsv"), tsv);
+        const Run imported = run({QStringLiteral("importar"), path("3000.tsv"), path("g.dat")});
+        QCOMPARE(imported.code, 0);
+        QVERIFY2(imported.err.contains(QStringLiteral("2500 primeiras")), qPrintable(imported.err));
+        const QByteArray bank = readAll(path("g.dat"));
+        QCOMPARE(bank.size(), 3000 * 576);
+
+        const Run exported = run({QStringLiteral("exportar"), path("g.dat")});
+        QCOMPARE(exported.code, 0);
+        writeAll(path("again.tsv"), exported.out);
+        QCOMPARE(run({QStringLiteral("importar"), path("again.tsv"), path("h.dat")}).code, 0);
+        QCOMPARE(readAll(path("h.dat")), bank);
     }
 
     void usageAndFileErrors_data()

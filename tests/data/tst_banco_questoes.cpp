@@ -222,9 +222,9 @@ private Q_SLOTS:
         // The folder disappears under the game: nothing can be written there any more.
         QVERIFY(folder.remove());
         GravaQuestoes();
-        QCOMPARE(
-            recorder.errorBoxes,
-            QStringList{QStringLiteral("Problemas para abrir o arquivo \rNomeArqQuest: ") + path});
+        QCOMPARE(recorder.errorBoxes,
+                 QStringList{QStringLiteral("Problemas para abrir o arquivo \rNomeArqQuest: ") +
+                             path + QStringLiteral("\ro arquivo ou a sua pasta não existe.")});
     }
 
     void nameIsMatchedWithoutRegardToCase()

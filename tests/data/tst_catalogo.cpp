@@ -231,9 +231,36 @@ private Q_SLOTS:
         QVERIFY(shown);
         QCOMPARE(recorder.errorBoxes,
                  QStringList{QStringLiteral("Problemas para abrir o arquivo \rNomeArqLegenda: ") +
-                             path});
+                             path + QStringLiteral("\ro arquivo ou a sua pasta não existe.")});
         QCOMPARE(picture.tag(), 0);
         QCOMPARE(label.text(), QStringLiteral("antes"));
+    }
+
+    // A legend file that exists but cannot be read is never written over: the draws go on
+    // showing their pictures, and the player is told once that the flags are not kept.
+    void unreadableLegendFileIsNeverWrittenOver()
+    {
+        QTemporaryDir other;
+        QVERIFY(QDir(other.path()).mkpath(QStringLiteral("PastaImg/LegendasImg.Dat")));
+        for (int n : {5, 6}) {
+            QVERIFY(
+                QFile::copy(dir.filePath(QStringLiteral("PastaImg/imagem0000%1.bmp").arg(n)),
+                            other.filePath(QStringLiteral("PastaImg/imagem0000%1.bmp").arg(n))));
+        }
+        RecordingPlatform recorder(other.path() + QLatin1Char('/'));
+        CarregaLegendas();
+        QCOMPARE(recorder.errorBoxes.size(), 1);
+
+        Picture picture;
+        QLabel label;
+        recorder.forcedRandom = {5, 6};
+        QCOMPARE(SorteiaImagem(1, picture, label), 5);
+        QCOMPARE(picture.tag(), 5);
+        QCOMPARE(SorteiaImagem(1, picture, label), 6);
+        QVERIFY(QFileInfo(other.filePath(QStringLiteral("PastaImg/LegendasImg.Dat"))).isDir());
+        const QStringList told = recorder.errorBoxes + recorder.messageBoxes;
+        QCOMPARE(told.size(), 2);
+        QVERIFY2(told.last().contains(QStringLiteral("não será gravado")), qPrintable(told.last()));
     }
 
     void missingPictureEndsTheDrawAfterTheFlagIsSaved()

@@ -196,9 +196,35 @@ private Q_SLOTS:
         RecordingPlatform recorder;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("TernavoAlbum.tnv")));
         QVERIFY_THROWS_EXCEPTION(GameError, CarregaJogadores());
-        GravaJogadores(false);
+        QVERIFY_THROWS_EXCEPTION(GameError, GravaJogadores(false));
         QVERIFY(QFileInfo(file()).isDir());
         QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("TernavoAlbum.tnv")));
+    }
+
+    // After a reload that failed, a save that is refused says so instead of dropping the new
+    // player without a word, and the file stays as it was.
+    void saveRefusedAfterAFailedReloadIsReported()
+    {
+        RecordingPlatform recorder;
+        write(threePlayers());
+        CarregaJogadores();
+        QVERIFY(QFile::rename(file(), file() + QStringLiteral(".fora")));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("TernavoAlbum.tnv")));
+        QVERIFY_THROWS_EXCEPTION(GameError, CarregaJogadores());
+        QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("TernavoAlbum.tnv")));
+        QVERIFY(QFile::rename(file() + QStringLiteral(".fora"), file()));
+
+        AcrescentaJogador(QStringLiteral("Bia"), QStringLiteral("b@x"));
+        for (int round = 0; round < 2; ++round) {
+            try {
+                GravaJogadores(false);
+                QFAIL("the refused save said nothing");
+            } catch (const GameError& error) {
+                QVERIFY2(error.text().contains(QStringLiteral("não foi gravado")),
+                         qPrintable(error.text()));
+            }
+        }
+        QCOMPARE(readAll(file()), threePlayers());
     }
 
     void failedSaveIsReported()
