@@ -4,6 +4,7 @@
 #include "banco_questoes.h"
 #include "catalogo.h"
 #include "comandos.h"
+#include "file_bytes.h"
 #include "game_error.h"
 #include "jogadores.h"
 #include "recording_platform.h"
@@ -28,19 +29,6 @@ QByteArray pattern(int size, int seed)
     for (int i = 0; i < size; ++i)
         bytes[i] = char((i * 7 + seed) % 251);
     return bytes;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // English a system or Qt message would put in front of the player.

@@ -2,6 +2,7 @@
 
 #include "banco_questoes.h"
 #include "banco_tsv.h"
+#include "file_bytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,19 +28,6 @@ Run run(const QStringList& args)
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 QByteArray line(const QByteArray& codigo, const QByteArray& usada, const QByteArray& pergunta,

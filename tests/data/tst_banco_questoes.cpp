@@ -1,4 +1,5 @@
 #include "banco_questoes.h"
+#include "file_bytes.h"
 #include "recording_platform.h"
 
 #include <QDir>
@@ -43,19 +44,6 @@ QByteArray bankOf(int count)
         bytes += bytesDe(q);
     }
     return bytes;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace

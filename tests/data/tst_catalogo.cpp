@@ -1,4 +1,5 @@
 #include "catalogo.h"
+#include "file_bytes.h"
 #include "game_error.h"
 #include "picture.h"
 #include "recording_platform.h"
@@ -28,12 +29,6 @@ QByteArray legendFile(int records, const std::function<quint8(int)>& flag)
         bytes += bytesDe(l);
     }
     return bytes;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 quint8 flagInFile(const QByteArray& bytes, int k)

@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "game_error.h"
 #include "jogadores.h"
 #include "recording_platform.h"
@@ -26,12 +27,6 @@ QByteArray threePlayers()
     return player(QStringLiteral("Ana"), QStringLiteral("ana@x.br"), 1, 1) +
            player(QStringLiteral("João"), QStringLiteral("joao@x.br"), 25, 2) +
            player(QStringLiteral("Zé"), QStringLiteral("ze@x.br"), 138, 5);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

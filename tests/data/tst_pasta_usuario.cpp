@@ -2,6 +2,7 @@
 // the bank keeps what the player has drawn and never touches the legend or player file.
 
 #include "banco_questoes.h"
+#include "file_bytes.h"
 #include "pasta_usuario.h"
 
 #include <QDir>
@@ -45,12 +46,6 @@ void write(const QString& path, const QByteArray& bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

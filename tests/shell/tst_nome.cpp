@@ -1,5 +1,6 @@
 #include "banco_questoes.h"
 #include "estado_partida.h"
+#include "file_bytes.h"
 #include "game_folder.h"
 #include "jogadores.h"
 #include "modal_driver.h"
@@ -26,12 +27,6 @@ QByteArray player(const QString& nome, const QString& eMail)
     j.Nome.defineTexto(nome);
     j.eMail.defineTexto(eMail);
     return bytesDe(j).toByteArray();
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
