@@ -402,7 +402,7 @@ void TfAjudaGol::sai()
     tBola.stop();
     tGoleiro.stop();
     const int topo = y();
-    som::tocaUmaVez(QStringLiteral("\\sons\\saida.wav"));
+    som::tocaUmaVez(som::kSaida);
     // The match screen is always there when the aid runs; without it the screen slides its
     // own height.
     const int passos = (fJogo ? fJogo->height() : height()) / 5;
