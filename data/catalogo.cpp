@@ -20,7 +20,6 @@ QByteArray excedente;
 bool protegido = false;
 bool avisado = false;
 bool sorteando = false;
-constexpr qint64 kTamanhoMaximo = 64 * 1024 * 1024;
 
 QString mensagemAbertura()
 {

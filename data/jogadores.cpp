@@ -19,7 +19,6 @@ namespace {
 QByteArray excedente;
 // The file is written only after a load that succeeded, so a failed read never shortens it.
 bool carregado = false;
-constexpr qint64 kTamanhoMaximo = 256 * 1024 * 1024;
 
 [[noreturn]] void falha(const QString& acao, const QString& erro)
 {

@@ -13,7 +13,6 @@ namespace {
 
 enum Saida { Sucesso = 0, ProblemasEncontrados = 1, ErroDeUso = 2 };
 
-constexpr qint64 kTamanhoMaximo = 64 * 1024 * 1024;
 const QString kOpcaoVazio = QStringLiteral("--vazio");
 
 class Comandos {
