@@ -1,9 +1,9 @@
 #include "tf_album.h"
 
-#include "formata_numero.h"
-#include "jogadores.h"
-#include "platform.h"
-#include "report_errors.h"
+#include "common/formata_numero.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "data/jogadores.h"
 
 #include <QKeyEvent>
 

@@ -1,13 +1,13 @@
 #include "tf_prin.h"
 
-#include "ajusta_tela.h"
-#include "catalogo.h"
-#include "platform.h"
-#include "recursos.h"
-#include "report_errors.h"
-#include "sons.h"
-#include "tf_mensagens.h"
-#include "tf_nome.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "content/recursos/recursos.h"
+#include "data/catalogo.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_nome.h"
 
 #include <QGraphicsDropShadowEffect>
 

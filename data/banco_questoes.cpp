@@ -1,7 +1,7 @@
 #include "banco_questoes.h"
 
 #include "arquivo_atomico.h"
-#include "platform.h"
+#include "common/platform.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #include "catalogo.h"
 
 #include "arquivo_atomico.h"
-#include "formata_numero.h"
-#include "game_error.h"
-#include "platform.h"
+#include "common/formata_numero.h"
+#include "common/game_error.h"
+#include "common/platform.h"
 
 #include <QFile>
 

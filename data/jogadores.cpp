@@ -1,8 +1,8 @@
 #include "jogadores.h"
 
 #include "arquivo_atomico.h"
-#include "game_error.h"
-#include "platform.h"
+#include "common/game_error.h"
+#include "common/platform.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 // The controls of the match screen: its layout at design size, built once at creation.
 
+#include "content/recursos/recursos.h"
 #include "cores_jogo.h"
-#include "recursos.h"
 #include "tf_jogo.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "tf_ajuda_gol.h"
 
-#include "ajusta_tela.h"
-#include "platform.h"
-#include "report_errors.h"
-#include "sons.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "match/tf_jogo.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
 
 #include <QKeyEvent>
 #include <QPainter>

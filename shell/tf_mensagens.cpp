@@ -1,9 +1,9 @@
 #include "tf_mensagens.h"
 
-#include "ajusta_tela.h"
-#include "platform.h"
-#include "recursos.h"
-#include "report_errors.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "content/recursos/recursos.h"
 #include "sons.h"
 
 TfMensagens* fMensagens = nullptr;

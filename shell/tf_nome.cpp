@@ -1,13 +1,13 @@
 #include "tf_nome.h"
 
-#include "ajusta_tela.h"
-#include "estado_partida.h"
-#include "jogadores.h"
-#include "platform.h"
-#include "report_errors.h"
-#include "tf_album.h"
-#include "tf_jogo.h"
-#include "tf_pacotinho.h"
+#include "album/tf_album.h"
+#include "album/tf_pacotinho.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "data/jogadores.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
 
 #include <QFile>
 #include <QHeaderView>

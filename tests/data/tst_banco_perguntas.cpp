@@ -1,8 +1,8 @@
 // The question-bank tool, run as its users run it.
 
-#include "banco_questoes.h"
-#include "banco_tsv.h"
-#include "file_bytes.h"
+#include "data/banco_questoes.h"
+#include "data/banco_tsv.h"
+#include "tests/support/file_bytes.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "file_bytes.h"
-#include "game_error.h"
-#include "jogadores.h"
-#include "recording_platform.h"
+#include "common/game_error.h"
+#include "data/jogadores.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "banco_questoes.h"
-#include "estado_partida.h"
-#include "game_folder.h"
-#include "recording_platform.h"
-#include "sons.h"
-#include "tf_ajuda_gol.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
+#include "app/tf_prin.h"
+#include "data/banco_questoes.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_placar.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/recording_platform.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // The match's rules as plain functions, run without an application object: no widget can be
 // created here.
 
-#include "regras_partida.h"
+#include "match/regras_partida.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "game_folder.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_ajuda_gol.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
-#include "tf_prin.h"
+#include "app/tf_prin.h"
+#include "match/tf_jogo.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/tf_mensagens.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QFile>
 #include <QFileInfo>

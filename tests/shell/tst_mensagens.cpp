@@ -1,7 +1,7 @@
-#include "game_folder.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_mensagens.h"
+#include "shell/tf_mensagens.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QFileInfo>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "comandos.h"
 
-#include "arquivo_atomico.h"
-#include "banco_questoes.h"
-#include "banco_tsv.h"
+#include "data/arquivo_atomico.h"
+#include "data/banco_questoes.h"
+#include "data/banco_tsv.h"
 
 #include <QFile>
 #include <QIODevice>
