@@ -159,8 +159,6 @@ const QHash<QString, Bandeira>& tabela()
 {
     static const QHash<QString, Bandeira> t = [] {
         QHash<QString, Bandeira> b;
-        const QColor branco = Qt::white;
-
         b[QStringLiteral("QAT")] = {QStringLiteral("Catar"), 22, 11, [](QPainter& p) {
                                         p.fillRect(QRectF(0, 0, 22, 11), QColor(0x8a, 0x15, 0x38));
                                         QPolygonF serra;
@@ -710,7 +708,6 @@ const QHash<QString, Bandeira>& tabela()
                     p.restore();
                 }
             }};
-        Q_UNUSED(branco);
         return b;
     }();
     return t;
