@@ -3,9 +3,11 @@
 #include "desenho.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
 #include <functional>
 
 namespace desenho {
@@ -731,6 +733,42 @@ QStringList codigosSelecoes()
     QStringList codigos = tabela().keys();
     codigos.sort();
     return codigos;
+}
+
+QList<QColor> coresDaBandeira(const QString& codigo)
+{
+    // Counted on a small rendering: the colours covering the most area, alike shades merged.
+    QImage amostra(90, 60, QImage::Format_RGB32);
+    amostra.fill(Qt::black);
+    QPainter p(&amostra);
+    bandeira(p, QRectF(amostra.rect()), codigo);
+    p.end();
+    QHash<QRgb, int> contagem;
+    for (int y = 0; y < amostra.height(); ++y)
+        for (int x = 0; x < amostra.width(); ++x)
+            ++contagem[amostra.pixel(x, y)];
+    QList<QPair<int, QRgb>> ordem;
+    for (auto it = contagem.cbegin(); it != contagem.cend(); ++it)
+        ordem.append({it.value(), it.key()});
+    // Ties broken by the colour itself: the hash's order is not the same on every run.
+    std::sort(ordem.begin(), ordem.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    const auto distancia = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    QList<QColor> cores;
+    const int minimo = amostra.width() * amostra.height() / 40;
+    for (const auto& [quantos, rgb] : ordem) {
+        if (quantos < minimo || cores.size() == 3)
+            break;
+        const QColor cor(rgb);
+        if (std::none_of(cores.cbegin(), cores.cend(),
+                         [&](const QColor& c) { return distancia(c, cor) < 90; }))
+            cores << cor;
+    }
+    return cores;
 }
 
 QString nomeSelecao(const QString& codigo)
