@@ -75,7 +75,7 @@ private Q_SLOTS:
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const QString where = QStringLiteral("linha %1").arg(i + 1);
             const QStringList c = lines[i].split(QLatin1Char('\t'));
-            QVERIFY2(c.size() == 7, qPrintable(where));
+            QVERIFY2(c.size() == 8, qPrintable(where));
             QCOMPARE(c[0].toInt(), int(i));
             QVERIFY2(!c[3].isEmpty() && fitsCp1252(c[3], 22), qPrintable(where));
             QVERIFY2(fitsCp1252(c[4], 34), qPrintable(where));

@@ -112,13 +112,55 @@ private Q_SLOTS:
         QCOMPARE(diferentes.size(), 139);
     }
 
+    // Player stickers wear a shirt of their own: even two of one team with one name (rows 71 and
+    // 72 of the sample) differ where the shirt is, not only in the title band below it.
+    void playerStickersDifferInTheirShirts_data()
+    {
+        QTest::addColumn<int>("uma");
+        QTest::addColumn<int>("outra");
+        QTest::newRow("same team, same name") << 71 << 72;
+        QTest::newRow("same team, other name") << 68 << 71;
+        QTest::newRow("player and captain") << 72 << 73;
+    }
+
+    void playerStickersDifferInTheirShirts()
+    {
+        QFETCH(int, uma);
+        QFETCH(int, outra);
+        const QString saida = dir.filePath(QStringLiteral("camisas"));
+        if (!QFileInfo::exists(saida + QStringLiteral("/LegendasImg.Dat"))) {
+            const Resultado r = roda(QStringLiteral(GERA_FIGURINHAS), {kAmostra, kJogos, saida});
+            QVERIFY2(r.codigo == 0, qPrintable(r.erro));
+        }
+        const auto figurinha = [&](int n) {
+            return QImage(saida + QStringLiteral("/imagem%1.bmp").arg(n, 5, 10, QLatin1Char('0')))
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage a = figurinha(uma), b = figurinha(outra);
+        QVERIFY(!a.isNull() && !b.isNull());
+        // The shirt's middle: below the number badge, left of the flag, above the title band.
+        const QRect camisa(70, 60, 130, 110);
+        int diferentes = 0;
+        for (int y = camisa.top(); y <= camisa.bottom(); ++y)
+            for (int x = camisa.left(); x <= camisa.right(); ++x) {
+                const QColor pa = a.pixelColor(x, y), pb = b.pixelColor(x, y);
+                if (std::abs(pa.red() - pb.red()) + std::abs(pa.green() - pb.green()) +
+                        std::abs(pa.blue() - pb.blue()) >
+                    60)
+                    ++diferentes;
+            }
+        QVERIFY2(diferentes > camisa.width() * camisa.height() / 5,
+                 qPrintable(QStringLiteral("só %1 pixels diferentes").arg(diferentes)));
+    }
+
     void matchKeyFindsTheMatchEitherWayRound()
     {
         // "FRA-ARG" is the final seen from the other side: same flags and score, swapped.
         const QString saida = dir.filePath(QStringLiteral("invertido"));
         const QString pasta = dir.filePath(QStringLiteral("lista_invertida.tsv"));
-        grava(pasta, amostraCom(48, QStringLiteral("48\tjogo\tFRA-ARG\tFrança x Argentina\t"
-                                                   "Final\tA final vista pelo outro lado.")));
+        grava(pasta,
+              amostraCom(48, QStringLiteral("48\tjogo\tFRA-ARG\tFrança x Argentina\t"
+                                            "Final\tA final vista pelo outro lado.\tplacar")));
         const Resultado r = roda(QStringLiteral(GERA_FIGURINHAS), {pasta, kJogos, saida});
         QVERIFY2(r.codigo == 0, qPrintable(r.erro));
     }
@@ -164,7 +206,13 @@ private Q_SLOTS:
         QTest::newRow("list missing") << fig << "sem_lista"
                                       << "não foi possível abrir";
         QTest::newRow("row with five columns") << fig << "cinco_colunas"
-                                               << "6 colunas";
+                                               << "7 colunas";
+        QTest::newRow("unknown picture") << fig << "desenho_desconhecido"
+                                         << "desenho desconhecido";
+        QTest::newRow("player without a name") << fig << "jogador_sem_nome"
+                                               << "jogador:SELEÇÃO:NOME";
+        QTest::newRow("player of an unknown team") << fig << "jogador_sem_selecao"
+                                                   << "jogador:SELEÇÃO:NOME";
         QTest::newRow("unknown team") << fig << "selecao_desconhecida"
                                       << "seleção desconhecida";
         QTest::newRow("match not played") << fig << "jogo_inexistente"
@@ -209,13 +257,34 @@ private Q_SLOTS:
             {QStringLiteral("cinco_colunas"),
              [&] { grava(lista, amostraCom(3, QStringLiteral("3\tselecao\tSEN\tSenegal\tA"))); }},
             {QStringLiteral("selecao_desconhecida"),
-             [&] { grava(lista, amostraCom(3, QStringLiteral("3\tselecao\tITA\tItália\tX\tY"))); }},
+             [&] {
+                 grava(lista,
+                       amostraCom(3, QStringLiteral("3\tselecao\tITA\tItália\tX\tY\tbandeira")));
+             }},
+            {QStringLiteral("desenho_desconhecido"),
+             [&] {
+                 grava(lista,
+                       amostraCom(3, QStringLiteral("3\tselecao\tSEN\tSenegal\tX\tY\tescudo")));
+             }},
+            {QStringLiteral("jogador_sem_nome"),
+             [&] {
+                 grava(lista,
+                       amostraCom(68, QStringLiteral("68\tjogador\tr\tR\tX\tY\tjogador:BRA")));
+             }},
+            {QStringLiteral("jogador_sem_selecao"),
+             [&] {
+                 grava(lista, amostraCom(68, QStringLiteral(
+                                                 "68\tjogador\tr\tR\tX\tY\tjogador:ITA:ROSSI")));
+             }},
             {QStringLiteral("jogo_inexistente"),
              [&] {
-                 grava(lista, amostraCom(41, QStringLiteral("41\tjogo\tBRA-ARG\tB x A\tX\tY")));
+                 grava(lista,
+                       amostraCom(41, QStringLiteral("41\tjogo\tBRA-ARG\tB x A\tX\tY\tplacar")));
              }},
             {QStringLiteral("chave_ruim"),
-             [&] { grava(lista, amostraCom(41, QStringLiteral("41\tjogo\tBRASIL\tB\tX\tY"))); }},
+             [&] {
+                 grava(lista, amostraCom(41, QStringLiteral("41\tjogo\tBRASIL\tB\tX\tY\tplacar")));
+             }},
             {QStringLiteral("138_linhas"),
              [&] {
                  QStringList l = le(kAmostra).trimmed().split(QLatin1Char('\n'));
@@ -229,7 +298,8 @@ private Q_SLOTS:
              }},
             {QStringLiteral("legenda_fora"),
              [&] {
-                 grava(lista, amostraCom(3, QStringLiteral("3\tselecao\tSEN\tSenegal\tA\tŁódź")));
+                 grava(lista, amostraCom(3, QStringLiteral(
+                                                "3\tselecao\tSEN\tSenegal\tA\tŁódź\tbandeira")));
              }},
             {QStringLiteral("sem_titulo"),
              [&] { grava(pagina, QStringLiteral("Figura: menu\n\nTexto.\n")); }},

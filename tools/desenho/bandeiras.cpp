@@ -3,9 +3,11 @@
 #include "desenho.h"
 
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
 #include <functional>
 
 namespace desenho {
@@ -155,12 +157,203 @@ void coroa(QPainter& p, const QRectF& r, const QColor& cor)
     p.drawPath(c);
 }
 
+// A stroke of a broad, slanted nib along caminho: thick across the nib, thin along it, the look of
+// a pen held at a fixed angle.
+QPainterPath pena(const QPainterPath& caminho, qreal largura, qreal anguloGraus = 40)
+{
+    const qreal a = qDegreesToRadians(anguloGraus);
+    const QPointF meia(largura / 2 * qCos(a), -largura / 2 * qSin(a));
+    QPainterPath traco;
+    constexpr int passos = 48;
+    QPointF anterior = caminho.pointAtPercent(0);
+    for (int i = 1; i <= passos; ++i) {
+        const QPointF ponto = caminho.pointAtPercent(qreal(i) / passos);
+        QPainterPath trecho;
+        trecho.addPolygon(QPolygonF{anterior - meia, anterior + meia, ponto + meia, ponto - meia,
+                                    anterior - meia});
+        traco.addPath(trecho);
+        anterior = ponto;
+    }
+    traco.setFillRule(Qt::WindingFill);
+    return traco;
+}
+
+// The red dragon passant towards the hoist, on a 100 x 64 grid placed over both bands.
+void dragao(QPainter& p)
+{
+    const QColor vermelho(0xc8, 0x10, 0x2e);
+    p.save();
+    p.translate(0.8, 0.3);
+    p.scale(0.034, 0.038);
+    QPainterPath d;
+    d.setFillRule(Qt::WindingFill);
+    // Body: chest, arched back, rump and belly.
+    QPainterPath corpo;
+    corpo.moveTo(24, 30);
+    corpo.cubicTo(36, 20, 56, 20, 72, 27);
+    corpo.cubicTo(81, 29, 83, 40, 76, 44);
+    corpo.cubicTo(62, 51, 40, 51, 28, 46);
+    corpo.cubicTo(19, 42, 17, 34, 24, 30);
+    d.addPath(corpo);
+    // Neck rising to the head.
+    QPainterPath pescoco;
+    pescoco.moveTo(21, 36);
+    pescoco.cubicTo(13, 30, 11, 21, 15, 13);
+    pescoco.lineTo(23, 13);
+    pescoco.cubicTo(21, 21, 26, 27, 33, 29);
+    pescoco.closeSubpath();
+    d.addPath(pescoco);
+    // Head with open jaws, ears and a barbed tongue.
+    QPainterPath cabeca;
+    cabeca.moveTo(17, 7);
+    cabeca.cubicTo(12, 5, 6, 6, 1.5, 8.5);
+    cabeca.lineTo(1, 10.5);
+    cabeca.lineTo(8, 11.5);
+    cabeca.lineTo(2.5, 15);
+    cabeca.cubicTo(8, 17.5, 15, 17.5, 21, 15);
+    cabeca.cubicTo(25, 12, 23, 7, 17, 7);
+    d.addPath(cabeca);
+    d.addPolygon(QPolygonF{QPointF(15, 8), QPointF(17.5, 0.5), QPointF(20, 8)});
+    d.addPolygon(QPolygonF{QPointF(19, 8.5), QPointF(25, 2), QPointF(22.5, 10)});
+    d.addPolygon(QPolygonF{QPointF(7, 12.4), QPointF(-1, 12.1), QPointF(-1, 10.6),
+                           QPointF(-5, 12.8), QPointF(-1, 15), QPointF(-1, 13.5),
+                           QPointF(7, 13.6)});
+    // The raised wing, its top in spikes and its lower edge in scallops.
+    QPainterPath asa;
+    asa.moveTo(33, 27);
+    asa.cubicTo(29, 16, 31, 6, 38, -1);
+    asa.lineTo(43, 6);
+    asa.lineTo(49, -2.5);
+    asa.lineTo(53, 5.5);
+    asa.lineTo(61, -1.5);
+    asa.lineTo(63, 7);
+    asa.lineTo(72, 3);
+    asa.cubicTo(70, 13, 66, 20, 60, 26);
+    asa.cubicTo(58, 22, 52, 22, 50, 25.5);
+    asa.cubicTo(48, 22, 42, 22, 40, 26.5);
+    asa.closeSubpath();
+    d.addPath(asa);
+    // Legs: the near foreleg raised, the others planted, each ending in three claws.
+    QPainterPathStroker perna;
+    perna.setWidth(7);
+    perna.setCapStyle(Qt::RoundCap);
+    perna.setJoinStyle(Qt::RoundJoin);
+    const struct {
+        QPointF quadril, joelho, pe;
+    } pernas[] = {{{24, 40}, {13, 45}, {8, 38}},
+                  {{32, 44}, {30, 52}, {25, 58}},
+                  {{62, 44}, {64, 52}, {58, 58}},
+                  {{72, 40}, {79, 50}, {73, 58}}};
+    for (const auto& l : pernas) {
+        QPainterPath osso;
+        osso.moveTo(l.quadril);
+        osso.quadTo(l.joelho, l.pe);
+        d.addPath(perna.createStroke(osso));
+        for (int k = 0; k < 3; ++k) {
+            const QPointF base = l.pe + QPointF(-1.5, -2 + k * 2);
+            d.addPolygon(
+                QPolygonF{base + QPointF(0, -1), base + QPointF(-5, 0.4), base + QPointF(0, 1)});
+        }
+    }
+    // Tail curling up over the back to a spade-shaped tip.
+    QPainterPath cauda;
+    cauda.moveTo(76, 37);
+    cauda.cubicTo(94, 42, 100, 24, 90, 18);
+    cauda.cubicTo(83, 14, 85, 7, 90, 5);
+    QPainterPathStroker grossura;
+    grossura.setWidth(3.6);
+    grossura.setCapStyle(Qt::RoundCap);
+    d.addPath(grossura.createStroke(cauda));
+    d.addPolygon(QPolygonF{QPointF(87, 6), QPointF(90, -2), QPointF(97, 2), QPointF(91, 8)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(vermelho);
+    p.drawPath(d.simplified());
+    // White details: the eye, the teeth and the ribs of the wing.
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(14, 9.6), 1.2, 1.0);
+    p.setPen(QPen(QColor(0x8a, 0x08, 0x1c), 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const QPointF ponta : {QPointF(43, 6), QPointF(53, 5.5), QPointF(63, 7)})
+        p.drawLine(QPointF(38, 24), ponta);
+    p.restore();
+}
+
+// The creed as a band of flowing script over the sword, the hilt towards the fly.
+void escritaEEspada(QPainter& p)
+{
+    p.save();
+    p.translate(0.5, 0.42);
+    p.scale(0.02, 0.02); // a 100 x 60 grid over the middle of the flag
+    QPainterPath escrita;
+    escrita.setFillRule(Qt::WindingFill);
+    const qreal nib = 4.2;
+    // The joined baseline, written from right to left with its bowls and rises.
+    QPainterPath linha;
+    linha.moveTo(97, 30);
+    linha.cubicTo(92, 34, 88, 26, 84, 31);
+    linha.cubicTo(80, 36, 74, 36, 70, 31);
+    linha.cubicTo(66, 27, 62, 34, 56, 33);
+    linha.cubicTo(50, 32, 48, 27, 42, 31);
+    linha.cubicTo(36, 35, 30, 36, 26, 31);
+    linha.cubicTo(22, 27, 18, 33, 12, 32);
+    linha.cubicTo(8, 31, 5, 28, 3, 30);
+    escrita.addPath(pena(linha, nib));
+    // Tall letters rising from the baseline, some hooked at the top.
+    const struct {
+        qreal x, base, topo, gancho;
+    } hastes[] = {{93, 31, 6, 0},  {86, 30, 9, -4}, {81, 33, 5, 0}, {74, 34, 8, 0}, {66, 30, 4, 4},
+                  {60, 33, 10, 0}, {52, 32, 6, -4}, {46, 30, 5, 0}, {38, 33, 9, 0}, {31, 34, 4, 3},
+                  {20, 30, 7, 0},  {15, 31, 6, -3}, {7, 30, 10, 0}};
+    for (const auto& h : hastes) {
+        QPainterPath haste;
+        haste.moveTo(h.x + 1, h.base);
+        haste.cubicTo(h.x - 0.5, h.base - 8, h.x + 1.5, h.topo + 6, h.x, h.topo);
+        if (h.gancho != 0)
+            haste.quadTo(h.x + h.gancho * 0.3, h.topo - 3, h.x + h.gancho, h.topo - 1);
+        escrita.addPath(pena(haste, nib * 0.9));
+    }
+    // Deep bowls and a long returning sweep below the line.
+    for (const QPointF c : {QPointF(78, 36), QPointF(44, 35), QPointF(24, 36)}) {
+        QPainterPath bacia;
+        bacia.moveTo(c + QPointF(5, -4));
+        bacia.cubicTo(c + QPointF(6, 6), c + QPointF(-6, 6), c + QPointF(-5, -1));
+        escrita.addPath(pena(bacia, nib * 0.8));
+    }
+    QPainterPath volta;
+    volta.moveTo(58, 34);
+    volta.cubicTo(56, 44, 34, 46, 14, 42);
+    escrita.addPath(pena(volta, nib));
+    // Dots and small marks above and below the letters.
+    const qreal lado = 1.6;
+    for (const QPointF ponto :
+         {QPointF(89, 22), QPointF(70, 24), QPointF(56, 24), QPointF(34, 25), QPointF(28, 42),
+          QPointF(11, 23), QPointF(64, 42), QPointF(84, 41)}) {
+        QPainterPath losango;
+        losango.addPolygon(QPolygonF{ponto + QPointF(0, -lado), ponto + QPointF(lado, 0),
+                                     ponto + QPointF(0, lado), ponto + QPointF(-lado, 0)});
+        escrita.addPath(losango);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(escrita);
+
+    // The sword: a curved blade narrowing to the point, a guard, the grip and the pommel.
+    QPainterPath lamina;
+    lamina.moveTo(6, 52);
+    lamina.cubicTo(30, 48, 60, 47, 84, 48.5);
+    lamina.lineTo(84, 53.5);
+    lamina.cubicTo(60, 53, 30, 53.5, 6, 52);
+    p.drawPath(lamina);
+    p.drawRoundedRect(QRectF(83.5, 45, 3, 12), 1.2, 1.2);
+    p.drawRoundedRect(QRectF(86.5, 49.3, 9, 3.4), 1.5, 1.5);
+    p.drawEllipse(QPointF(96.5, 51), 2.2, 2.2);
+    p.restore();
+}
+
 const QHash<QString, Bandeira>& tabela()
 {
     static const QHash<QString, Bandeira> t = [] {
         QHash<QString, Bandeira> b;
-        const QColor branco = Qt::white;
-
         b[QStringLiteral("QAT")] = {QStringLiteral("Catar"), 22, 11, [](QPainter& p) {
                                         p.fillRect(QRectF(0, 0, 22, 11), QColor(0x8a, 0x15, 0x38));
                                         QPolygonF serra;
@@ -255,105 +448,22 @@ const QHash<QString, Bandeira>& tabela()
                 }
                 preenche(p, estrelas, Qt::white);
             }};
-        b[QStringLiteral("WAL")] = {
-            QStringLiteral("País de Gales"), 5, 3, [](QPainter& p) {
-                p.fillRect(QRectF(0, 0, 5, 1.5), Qt::white);
-                p.fillRect(QRectF(0, 1.5, 5, 1.5), QColor(0x00, 0xb1, 0x40));
-                // The dragon passant towards the hoist: body, neck, head, raised wings, legs and a
-                // tail curled over the back, all in red.
-                const QColor vermelho(0xd3, 0x07, 0x31);
-                p.setBrush(vermelho);
-                p.setPen(Qt::NoPen);
-                QPainterPath corpo;
-                corpo.moveTo(1.75, 1.25);
-                corpo.quadTo(2.5, 1.05, 3.45, 1.35);
-                corpo.quadTo(3.6, 1.65, 3.3, 1.85);
-                corpo.quadTo(2.5, 1.95, 1.85, 1.8);
-                corpo.quadTo(1.6, 1.55, 1.75, 1.25);
-                p.drawPath(corpo);
-                QPainterPath asa;
-                asa.moveTo(2.1, 1.2);
-                asa.lineTo(2.2, 0.35);
-                asa.lineTo(2.45, 0.6);
-                asa.lineTo(2.7, 0.3);
-                asa.lineTo(2.9, 0.58);
-                asa.lineTo(3.2, 0.32);
-                asa.lineTo(3.3, 0.7);
-                asa.quadTo(3.0, 0.85, 3.1, 1.25);
-                asa.quadTo(2.9, 0.95, 2.75, 1.2);
-                asa.quadTo(2.55, 0.95, 2.4, 1.2);
-                asa.closeSubpath();
-                p.drawPath(asa);
-                QPainterPath cabeca;
-                cabeca.moveTo(1.55, 0.7);
-                cabeca.lineTo(1.6, 0.5); // ears
-                cabeca.lineTo(1.7, 0.68);
-                cabeca.quadTo(1.78, 0.85, 1.68, 0.95);
-                cabeca.lineTo(1.1, 1.0); // upper jaw
-                cabeca.lineTo(1.1, 0.88);
-                cabeca.closeSubpath();
-                cabeca.moveTo(1.2, 1.02); // lower jaw
-                cabeca.lineTo(1.62, 1.0);
-                cabeca.lineTo(1.6, 1.12);
-                cabeca.closeSubpath();
-                p.drawPath(cabeca);
-                QPen membro(vermelho, 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-                p.setPen(membro);
-                p.setBrush(Qt::NoBrush);
-                QPainterPath pescoco;
-                pescoco.moveTo(1.6, 0.9);
-                pescoco.quadTo(1.75, 1.1, 1.85, 1.4);
-                p.drawPath(pescoco);
-                p.drawLine(QPointF(1.95, 1.7), QPointF(1.55, 1.95)); // raised foreleg
-                p.drawLine(QPointF(1.55, 1.95), QPointF(1.45, 1.8));
-                p.drawLine(QPointF(2.15, 1.8), QPointF(2.05, 2.4));
-                p.drawLine(QPointF(3.1, 1.8), QPointF(3.0, 2.4));
-                p.drawLine(QPointF(3.35, 1.7), QPointF(3.55, 2.35));
-                membro.setWidthF(0.1);
-                p.setPen(membro);
-                QPainterPath cauda;
-                cauda.moveTo(3.4, 1.5);
-                cauda.cubicTo(4.2, 1.6, 4.3, 0.9, 3.8, 0.85);
-                p.drawPath(cauda);
-                p.setPen(Qt::NoPen);
-                p.setBrush(vermelho);
-                p.drawPolygon(
-                    QPolygonF{QPointF(3.85, 0.65), QPointF(3.62, 0.9), QPointF(3.9, 0.98)});
-                p.drawPolygon(
-                    QPolygonF{QPointF(1.1, 0.94), QPointF(0.85, 0.9), QPointF(1.0, 1.05)});
-            }};
+        b[QStringLiteral("WAL")] = {QStringLiteral("País de Gales"), 5, 3, [](QPainter& p) {
+                                        p.fillRect(QRectF(0, 0, 5, 1.5), Qt::white);
+                                        p.fillRect(QRectF(0, 1.5, 5, 1.5),
+                                                   QColor(0x00, 0xb1, 0x40));
+                                        dragao(p);
+                                    }};
         b[QStringLiteral("ARG")] = {
             QStringLiteral("Argentina"), 3, 2, [](QPainter& p) {
                 const QColor celeste(0x74, 0xac, 0xdf);
                 faixasH(p, 3, 2, {{celeste, 1}, {Qt::white, 1}, {celeste, 1}});
                 solDeMaio(p, QPointF(1.5, 1.0), 0.12, 32);
             }};
-        b[QStringLiteral("KSA")] = {
-            QStringLiteral("Arábia Saudita"), 3, 2, [](QPainter& p) {
-                p.fillRect(QRectF(0, 0, 3, 2), QColor(0x00, 0x6c, 0x35));
-                // The creed reduced to flowing script strokes, the sword below pointing to the
-                // hoist.
-                p.setPen(QPen(Qt::white, 0.06, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                p.setBrush(Qt::NoBrush);
-                QPainterPath escrita;
-                escrita.moveTo(0.6, 1.05);
-                escrita.cubicTo(0.9, 1.1, 1.1, 0.95, 1.3, 1.05);
-                escrita.cubicTo(1.5, 1.15, 1.9, 1.0, 2.4, 1.05);
-                p.drawPath(escrita);
-                for (qreal x : {0.75, 0.95, 1.2, 1.45, 1.62, 1.85, 2.05, 2.25})
-                    p.drawLine(QPointF(x, 1.02),
-                               QPointF(x + 0.03, 0.55 + 0.1 * std::fmod(x * 7, 1.0)));
-                p.drawArc(QRectF(1.0, 0.6, 0.25, 0.25), 180 * 16, 180 * 16);
-                p.drawArc(QRectF(1.9, 0.62, 0.22, 0.22), 0, 180 * 16);
-                QPainterPath lamina;
-                lamina.moveTo(0.6, 1.42);
-                lamina.quadTo(1.4, 1.38, 2.2, 1.35);
-                lamina.lineTo(2.2, 1.45);
-                lamina.quadTo(1.3, 1.48, 0.6, 1.42);
-                preenche(p, lamina, Qt::white);
-                p.fillRect(QRectF(2.2, 1.28, 0.05, 0.24), Qt::white);
-                p.fillRect(QRectF(2.25, 1.37, 0.22, 0.06), Qt::white);
-            }};
+        b[QStringLiteral("KSA")] = {QStringLiteral("Arábia Saudita"), 3, 2, [](QPainter& p) {
+                                        p.fillRect(QRectF(0, 0, 3, 2), QColor(0x00, 0x6c, 0x35));
+                                        escritaEEspada(p);
+                                    }};
         b[QStringLiteral("MEX")] = {QStringLiteral("México"), 7, 4, [](QPainter& p) {
                                         faixasV(p, 7, 4,
                                                 {{QColor(0x00, 0x68, 0x47), 1},
@@ -710,7 +820,6 @@ const QHash<QString, Bandeira>& tabela()
                     p.restore();
                 }
             }};
-        Q_UNUSED(branco);
         return b;
     }();
     return t;
@@ -734,6 +843,42 @@ QStringList codigosSelecoes()
     QStringList codigos = tabela().keys();
     codigos.sort();
     return codigos;
+}
+
+QList<QColor> coresDaBandeira(const QString& codigo)
+{
+    // Counted on a small rendering: the colours covering the most area, alike shades merged.
+    QImage amostra(90, 60, QImage::Format_RGB32);
+    amostra.fill(Qt::black);
+    QPainter p(&amostra);
+    bandeira(p, QRectF(amostra.rect()), codigo);
+    p.end();
+    QHash<QRgb, int> contagem;
+    for (int y = 0; y < amostra.height(); ++y)
+        for (int x = 0; x < amostra.width(); ++x)
+            ++contagem[amostra.pixel(x, y)];
+    QList<QPair<int, QRgb>> ordem;
+    for (auto it = contagem.cbegin(); it != contagem.cend(); ++it)
+        ordem.append({it.value(), it.key()});
+    // Ties broken by the colour itself: the hash's order is not the same on every run.
+    std::sort(ordem.begin(), ordem.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    const auto distancia = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    QList<QColor> cores;
+    const int minimo = amostra.width() * amostra.height() / 40;
+    for (const auto& [quantos, rgb] : ordem) {
+        if (quantos < minimo || cores.size() == 3)
+            break;
+        const QColor cor(rgb);
+        if (std::none_of(cores.cbegin(), cores.cend(),
+                         [&](const QColor& c) { return distancia(c, cor) < 90; }))
+            cores << cor;
+    }
+    return cores;
 }
 
 QString nomeSelecao(const QString& codigo)

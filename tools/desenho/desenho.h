@@ -61,6 +61,8 @@ qreal proporcaoBandeira(const QString& codigo);
 void bandeira(QPainter& p, const QRectF& caixa, const QString& codigo);
 // The team's name in Brazilian Portuguese.
 QString nomeSelecao(const QString& codigo);
+// The main colours of the team's flag, the largest area first (one to three).
+QList<QColor> coresDaBandeira(const QString& codigo);
 // Every team code with a flag, in alphabetical order.
 QStringList codigosSelecoes();
 

@@ -4,6 +4,7 @@
 
 #include "content/recursos/recursos.h"
 #include "tools/desenho/desenho.h"
+#include "tools/sorteio/sorteio.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,26 +20,6 @@ using desenho::falha;
 namespace {
 
 constexpr int kEscala = 2;
-
-// Small deterministic generator, so crowds and stars come out the same on every build.
-class Sorteio {
-public:
-    explicit Sorteio(quint32 semente)
-        : estado(semente)
-    {
-    }
-    quint32 proximo()
-    {
-        estado ^= estado << 13;
-        estado ^= estado >> 17;
-        estado ^= estado << 5;
-        return estado;
-    }
-    qreal real() { return (proximo() % 100000) / 100000.0; }
-
-private:
-    quint32 estado;
-};
 
 const QColor kOuro(0xf2, 0xc9, 0x4c);
 

@@ -5,7 +5,9 @@
 #include "content/recursos/recursos.h"
 #include "data/catalogo.h"
 #include "data/cp1252.h"
+#include "tools/desenho/camisa.h"
 #include "tools/desenho/desenho.h"
+#include "tools/sorteio/sorteio.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,10 +26,86 @@ namespace {
 
 constexpr int kLado = 320;
 
+// The picture each row asks for in its "desenho" column.
+enum class Motivo {
+    Bandeira,
+    Placar,
+    Estadio,
+    Trofeu,
+    Chuteira,
+    Luva,
+    BolaPremio,
+    Jogador,
+    Capitao,
+    Bola,
+    Barras,
+    Gol,
+    Penalti,
+    Cartoes,
+    Prancheta,
+    Camisa,
+    Estrelas,
+    Bandeiras,
+    Torcida,
+    Podio,
+    Calendario,
+    Cidades
+};
+
 struct Figurinha {
     int numero = 0;
     QString tipo, chave, titulo, subtitulo, legenda;
+    Motivo motivo = Motivo::Bola;
+    // Player stickers: the team and the name on the shirt, and how many earlier player stickers
+    // of the same team the list has (each of them gets another pattern).
+    QString selecao, nome;
+    int vez = 0;
 };
+
+// "jogador:BRA:NEYMAR" or "capitao:..." for a player; a bare picture name for the rest.
+void leDesenho(Figurinha& f, const QString& texto, qsizetype linha)
+{
+    static const QHash<QString, Motivo> nomes = {
+        {QStringLiteral("bandeira"), Motivo::Bandeira},
+        {QStringLiteral("placar"), Motivo::Placar},
+        {QStringLiteral("estadio"), Motivo::Estadio},
+        {QStringLiteral("trofeu"), Motivo::Trofeu},
+        {QStringLiteral("chuteira"), Motivo::Chuteira},
+        {QStringLiteral("luva"), Motivo::Luva},
+        {QStringLiteral("bola-premio"), Motivo::BolaPremio},
+        {QStringLiteral("jogador"), Motivo::Jogador},
+        {QStringLiteral("capitao"), Motivo::Capitao},
+        {QStringLiteral("bola"), Motivo::Bola},
+        {QStringLiteral("barras"), Motivo::Barras},
+        {QStringLiteral("gol"), Motivo::Gol},
+        {QStringLiteral("penalti"), Motivo::Penalti},
+        {QStringLiteral("cartoes"), Motivo::Cartoes},
+        {QStringLiteral("prancheta"), Motivo::Prancheta},
+        {QStringLiteral("camisa"), Motivo::Camisa},
+        {QStringLiteral("estrelas"), Motivo::Estrelas},
+        {QStringLiteral("bandeiras"), Motivo::Bandeiras},
+        {QStringLiteral("torcida"), Motivo::Torcida},
+        {QStringLiteral("podio"), Motivo::Podio},
+        {QStringLiteral("calendario"), Motivo::Calendario},
+        {QStringLiteral("cidades"), Motivo::Cidades}};
+    const QStringList partes = texto.trimmed().split(QLatin1Char(':'));
+    const auto it = nomes.constFind(partes.first().toLower());
+    if (it == nomes.constEnd())
+        falha(QStringLiteral("linha %1: desenho desconhecido \"%2\"").arg(linha).arg(texto));
+    f.motivo = *it;
+    const bool jogador = f.motivo == Motivo::Jogador || f.motivo == Motivo::Capitao;
+    if (jogador &&
+        (partes.size() != 3 || !desenho::temBandeira(partes[1]) || partes[2].trimmed().isEmpty()))
+        falha(QStringLiteral("linha %1: o desenho de jogador é jogador:SELEÇÃO:NOME, não \"%2\"")
+                  .arg(linha)
+                  .arg(texto));
+    if (!jogador && partes.size() != 1)
+        falha(QStringLiteral("linha %1: desenho desconhecido \"%2\"").arg(linha).arg(texto));
+    if (jogador) {
+        f.selecao = partes[1].toUpper();
+        f.nome = partes[2].trimmed();
+    }
+}
 
 struct Jogo {
     QString mandante, visitante;
@@ -46,16 +124,26 @@ QStringList linhasDe(const QString& caminho)
 QList<Figurinha> leLista(const QString& caminho)
 {
     QList<Figurinha> lista;
+    QHash<QString, int> vezes;
     const QStringList linhas = linhasDe(caminho);
     for (qsizetype i = 1; i < linhas.size(); ++i) {
         if (linhas[i].trimmed().isEmpty())
             continue;
         const QStringList c = linhas[i].split(QLatin1Char('\t'));
-        // A 7th column, "fonte", names the fact the legend comes from; drawing ignores it.
-        if (c.size() != 6 && c.size() != 7)
-            falha(QStringLiteral("linha %1: são esperadas 6 colunas (7 com a fonte)").arg(i + 1));
-        lista.append({c[0].toInt(), c[1].trimmed().toLower(), c[2].trimmed(), c[3].trimmed(),
-                      c[4].trimmed(), c[5]});
+        // An 8th column, "fonte", names the fact the legend comes from; drawing ignores it.
+        if (c.size() != 7 && c.size() != 8)
+            falha(QStringLiteral("linha %1: são esperadas 7 colunas (8 com a fonte)").arg(i + 1));
+        Figurinha f;
+        f.numero = c[0].toInt();
+        f.tipo = c[1].trimmed().toLower();
+        f.chave = c[2].trimmed();
+        f.titulo = c[3].trimmed();
+        f.subtitulo = c[4].trimmed();
+        f.legenda = c[5];
+        leDesenho(f, c[6], i + 1);
+        if (!f.selecao.isEmpty())
+            f.vez = vezes[f.selecao]++;
+        lista.append(f);
         if (lista.last().numero != int(lista.size()))
             falha(QStringLiteral("linha %1: número fora de ordem").arg(i + 1));
     }
@@ -283,11 +371,11 @@ void desenhaPremio(QPainter& p, const QRectF& area, const Figurinha& f)
     else if (texto.contains(QLatin1String("bronze")))
         metal = QColor(0xc0, 0x7a, 0x3a);
     const QPointF c = area.center();
-    if (texto.contains(QLatin1String("chuteira")))
+    if (f.motivo == Motivo::Chuteira)
         desenho::chuteira(p, QRectF(c.x() - 100, c.y() - 56, 200, 125), metal);
-    else if (texto.contains(QLatin1String("luva")))
+    else if (f.motivo == Motivo::Luva)
         desenho::luva(p, QRectF(c.x() - 58, c.y() - 76, 116, 150), metal);
-    else if (texto.contains(QLatin1String("bola")))
+    else if (f.motivo == Motivo::BolaPremio)
         desenho::bola(p, QRectF(c.x() - 70, c.y() - 70, 140, 140), metal.lighter(115),
                       metal.darker(190));
     else
@@ -317,46 +405,6 @@ QString selecaoCitada(const Figurinha& f)
             return codigo;
     }
     return {};
-}
-
-// Pictures for the other rows, picked by words of the title and subtitle.
-enum class Motivo {
-    Bola,
-    Gol,
-    Penalti,
-    Cartoes,
-    Prancheta,
-    Bracadeira,
-    Camisa,
-    Estrelas,
-    Bandeiras,
-    Torcida,
-    Podio,
-    Calendario,
-    Estadio
-};
-
-Motivo escolheMotivo(const Figurinha& f)
-{
-    const QString texto =
-        (f.titulo + QLatin1Char(' ') + f.subtitulo + QLatin1Char(' ') + f.chave).toLower();
-    const struct {
-        const char* palavra;
-        Motivo motivo;
-    } regras[] = {{"árbitro", Motivo::Cartoes},     {"técnico", Motivo::Prancheta},
-                  {"capitão", Motivo::Bracadeira},  {"convocados", Motivo::Camisa},
-                  {"em campo", Motivo::Camisa},     {"campeã", Motivo::Estrelas},
-                  {"campeão", Motivo::Estrelas},    {"seleções", Motivo::Bandeiras},
-                  {"público", Motivo::Torcida},     {"ranking", Motivo::Podio},
-                  {"pênaltis", Motivo::Penalti},    {"disputas", Motivo::Penalti},
-                  {"novembro", Motivo::Calendario}, {"/12/", Motivo::Calendario},
-                  {"cidades", Motivo::Estadio},     {"estádios", Motivo::Estadio},
-                  {"bola", Motivo::Bola},           {"gol", Motivo::Gol},
-                  {"hat-trick", Motivo::Gol}};
-    for (const auto& r : regras)
-        if (texto.contains(QString::fromUtf8(r.palavra)))
-            return r.motivo;
-    return Motivo::Bola;
 }
 
 // Number of titles in words like "pentacampeão" or "tricampeã".
@@ -396,17 +444,59 @@ void golComRede(QPainter& p, const QRectF& r)
     p.drawPolyline(QPolygonF{r.bottomLeft(), r.topLeft(), r.topRight(), r.bottomRight()});
 }
 
+// A player's shirt in the team's colours under stadium lights. Each player sticker of a team
+// wears another pattern and swaps the colours round, so no two look alike.
+void desenhaJogador(QPainter& p, const QRectF& area, const Figurinha& f)
+{
+    QList<QColor> cores = desenho::coresDaBandeira(f.selecao);
+    if (cores.size() == 1)
+        cores << cores.first().darker(150);
+    const qsizetype n = cores.size();
+    int base = 0;
+    for (const QChar letra : f.selecao)
+        base += letra.unicode();
+    desenho::Camisa camisa;
+    camisa.corpo = cores[f.vez % n];
+    camisa.detalhe = cores[(f.vez + 1) % n];
+    camisa.mangas = f.vez % 3 == 1 ? camisa.detalhe : camisa.corpo;
+    camisa.padrao = desenho::Padrao((base + f.vez) % desenho::kPadroes);
+    camisa.nome = f.nome;
+    camisa.capitao = f.motivo == Motivo::Capitao;
+
+    fundoCeu(p, area, QColor(0x0c, 0x12, 0x26), camisa.detalhe.darker(260));
+    Sorteio sorteio(quint32(f.numero) * 2654435761u);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 16; ++i) {
+        const QPointF centro(area.left() + sorteio.real() * area.width(),
+                             area.top() + sorteio.real() * area.height() * 0.7);
+        const qreal raio = 4 + sorteio.real() * 12;
+        QRadialGradient luz(centro, raio);
+        luz.setColorAt(0, QColor(255, 244, 214, 40 + int(sorteio.proximo() % 50)));
+        luz.setColorAt(1, QColor(255, 244, 214, 0));
+        p.setBrush(luz);
+        p.drawEllipse(centro, raio, raio);
+    }
+    const QRectF caixa(area.left() + 6, area.top() + 8, area.width() - 96, area.height() - 12);
+    p.save();
+    p.translate(caixa.center());
+    p.rotate(-5 + sorteio.real() * 10);
+    p.translate(-caixa.center());
+    desenho::camisa(p, caixa, camisa);
+    p.restore();
+    bandeiraEmoldurada(p, QRectF(area.right() - 84, area.top() + 10, 74, 50), f.selecao);
+}
+
 void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f)
 {
-    const Motivo motivo = escolheMotivo(f);
+    const Motivo motivo = f.motivo;
     const QString codigo = selecaoCitada(f);
     const QColor ouro(0xf2, 0xc9, 0x4c);
     bool mostraBandeira = !codigo.isEmpty();
     // Centred objects step aside for the flag badge in the upper-right corner.
     const bool afasta =
         mostraBandeira &&
-        (motivo == Motivo::Cartoes || motivo == Motivo::Prancheta || motivo == Motivo::Bracadeira ||
-         motivo == Motivo::Camisa || motivo == Motivo::Podio || motivo == Motivo::Calendario);
+        (motivo == Motivo::Cartoes || motivo == Motivo::Prancheta || motivo == Motivo::Camisa ||
+         motivo == Motivo::Podio || motivo == Motivo::Calendario);
     const QPointF c = area.center() - QPointF(afasta ? 36 : 0, 0);
     desenho::campo(p, area, 2.5);
     const auto sombra = [&](QPointF pe, qreal largura) {
@@ -415,6 +505,8 @@ void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f)
         p.drawEllipse(QRectF(pe.x() - largura / 2, pe.y() - 10, largura, 20));
     };
     switch (motivo) {
+    default: // the pictures of their own, drawn by desenha()
+        break;
     case Motivo::Gol:
         golComRede(p, QRectF(c.x() - 110, area.top() + 28, 220, 110));
         sombra(QPointF(c.x() + 40, area.top() + 138), 60);
@@ -454,19 +546,6 @@ void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f)
         jogada.quadTo(c + QPointF(-20, -40), c + QPointF(30, -10));
         p.setPen(QPen(QColor(0xff, 0xe0, 0x60), 3, Qt::DashLine, Qt::RoundCap));
         p.drawPath(jogada);
-        break;
-    }
-    case Motivo::Bracadeira: {
-        const QRectF faixa(c.x() - 90, c.y() - 40, 180, 80);
-        p.setPen(QPen(QColor(0x6a, 0x4a, 0x00), 4));
-        QLinearGradient g(faixa.topLeft(), faixa.bottomLeft());
-        g.setColorAt(0, ouro.lighter(120));
-        g.setColorAt(1, ouro.darker(130));
-        p.setBrush(g);
-        p.drawRoundedRect(faixa, 26, 26);
-        p.setPen(QColor(0x20, 0x20, 0x20));
-        p.setFont(desenho::fonteDestaque(78));
-        p.drawText(faixa.adjusted(0, 6, 0, 0), Qt::AlignCenter, QStringLiteral("C"));
         break;
     }
     case Motivo::Camisa: {
@@ -575,11 +654,12 @@ void desenhaGenerico(QPainter& p, const QRectF& area, const Figurinha& f)
         }
         break;
     }
-    case Motivo::Estadio:
+    case Motivo::Cidades:
         desenho::estadio(p, area.adjusted(24, 20, -24, -6), 7, QColor(0xc8, 0x8a, 0x5a));
         break;
-    case Motivo::Bola: {
-        const bool recorde = f.tipo == QLatin1String("recorde");
+    case Motivo::Bola:
+    case Motivo::Barras: {
+        const bool recorde = motivo == Motivo::Barras;
         // The final's ball had a golden base.
         const QColor corpo =
             f.chave.contains(QLatin1String("hilm")) ? QColor(0xf0, 0xd0, 0x70) : QColor(Qt::white);
@@ -634,20 +714,23 @@ QImage desenha(const Figurinha& f, const QList<Jogo>& jogos)
 
     p.save();
     p.setClipRect(area);
-    if (f.tipo == QLatin1String("selecao")) {
+    switch (f.motivo) {
+    case Motivo::Bandeira:
         if (!desenho::temBandeira(f.chave))
             falha(QStringLiteral("figurinha %1: seleção desconhecida \"%2\"")
                       .arg(f.numero)
                       .arg(f.chave));
         desenhaSelecao(p, area, f);
-    } else if (f.tipo == QLatin1String("jogo")) {
-        desenhaJogo(p, area, achaJogo(jogos, f));
-    } else if (f.tipo == QLatin1String("estadio")) {
-        desenhaEstadio(p, area, f);
-    } else if (f.tipo == QLatin1String("premio") || f.tipo == QLatin1String("trofeu")) {
-        desenhaPremio(p, area, f);
-    } else {
-        desenhaGenerico(p, area, f);
+        break;
+    case Motivo::Placar: desenhaJogo(p, area, achaJogo(jogos, f)); break;
+    case Motivo::Estadio: desenhaEstadio(p, area, f); break;
+    case Motivo::Trofeu:
+    case Motivo::Chuteira:
+    case Motivo::Luva:
+    case Motivo::BolaPremio: desenhaPremio(p, area, f); break;
+    case Motivo::Jogador:
+    case Motivo::Capitao: desenhaJogador(p, area, f); break;
+    default: desenhaGenerico(p, area, f); break;
     }
     p.restore();
 

@@ -12,14 +12,6 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
 
-std::uint32_t Ruido::proximo()
-{
-    estado ^= estado << 13;
-    estado ^= estado >> 17;
-    estado ^= estado << 5;
-    return estado;
-}
-
 float Ruido::branco()
 {
     return float(proximo() % 2000001) / 1000000.0f - 1.0f;

@@ -3,6 +3,8 @@
 // Small synthesis toolkit for the build-time sound generator: deterministic noise, filters,
 // envelopes, seamless loops and 16-bit PCM WAV output.
 
+#include "tools/sorteio/sorteio.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,19 +14,12 @@ namespace sintese {
 constexpr int kTaxa = 44100;
 using Sinal = std::vector<float>;
 
-// xorshift: the same seed gives the same sound on every build.
-class Ruido {
+// Noise on the shared generator: the same seed gives the same sound on every build.
+class Ruido : public Sorteio {
 public:
-    explicit Ruido(std::uint32_t semente)
-        : estado(semente ? semente : 1)
-    {
-    }
-    std::uint32_t proximo();
+    using Sorteio::Sorteio;
     float branco();                          // uniform in [-1, 1]
     float entre(float minimo, float maximo); // uniform in [minimo, maximo]
-
-private:
-    std::uint32_t estado;
 };
 
 // RBJ biquad filter.
