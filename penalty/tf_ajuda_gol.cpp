@@ -1,6 +1,7 @@
 #include "tf_ajuda_gol.h"
 
 #include "common/ajusta_tela.h"
+#include "common/forma.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "match/tf_jogo.h"
@@ -34,68 +35,6 @@ constexpr int kPassoMira = 5;
 constexpr int kDesvioBola = 6;
 constexpr int kPassoSaida = 5;
 constexpr int kEsperaSaida = 30;
-
-// A drawn shape: a rectangle or a circle, filled with the palette's window colour unless it has
-// no fill, outlined with a pen drawn inside its bounds.
-class Forma : public QWidget {
-public:
-    enum class Tipo { Retangulo, Circulo };
-
-    Forma(QWidget* parent, const QRect& geometry, Tipo tipo, const QColor& preenchimento,
-          const QColor& caneta, int larguraCaneta)
-        : QWidget(parent)
-        , tipo(tipo)
-        , caneta(caneta)
-        , larguraCaneta(larguraCaneta)
-    {
-        setGeometry(geometry);
-        cheia = preenchimento.isValid();
-        if (cheia)
-            pintaForma(this, preenchimento);
-    }
-
-    static void pintaForma(QWidget* forma, const QColor& cor)
-    {
-        QPalette p = forma->palette();
-        p.setColor(QPalette::Window, cor);
-        forma->setPalette(p);
-        forma->update();
-    }
-
-    // Reports a press of any mouse button.
-    std::function<void()> aoPressionar;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, tipo == Tipo::Circulo);
-        const qreal meia = larguraCaneta / 2.0;
-        const QRectF area = QRectF(rect()).adjusted(meia, meia, -meia, -meia);
-        painter.setBrush(cheia ? palette().color(QPalette::Window) : QColor(Qt::transparent));
-        if (larguraCaneta > 0)
-            painter.setPen(
-                QPen(caneta, larguraCaneta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        else
-            painter.setPen(Qt::NoPen);
-        if (tipo == Tipo::Circulo)
-            painter.drawEllipse(area);
-        else
-            painter.drawRect(area);
-    }
-
-    void mousePressEvent(QMouseEvent*) override
-    {
-        if (aoPressionar)
-            aoPressionar();
-    }
-
-private:
-    Tipo tipo;
-    QColor caneta;
-    int larguraCaneta;
-    bool cheia = false;
-};
 
 Picture* figura(QWidget* parent, const QRect& geometry, const QString& arte, const QString& nome)
 {
