@@ -52,8 +52,8 @@ void row(const char* what, double game, double plain)
 
 class BenchPlatform : public DesktopPlatform {
 public:
-    explicit BenchPlatform(QString folder)
-        : folder(std::move(folder))
+    explicit BenchPlatform(QString pasta)
+        : folder(std::move(pasta))
     {
     }
     QString programFolder() override { return folder; }

@@ -92,12 +92,12 @@ void TfJogo::criaControles()
         for (Label* l : {letra, texto})
             connect(l, &Label::clicked, this, [this, l] { lbOp1Click(l); });
 
-        for (int f = 0; f < 4; ++f) {
-            Picture* m = picture(p, QRect(esquerdas[f], 5, 73, 69), QLatin1String(artes[f]));
-            m->setObjectName(QStringLiteral("imOp%1%2").arg(i + 1).arg(QLatin1String(cores[f])));
+        for (int c = 0; c < 4; ++c) {
+            Picture* m = picture(p, QRect(esquerdas[c], 5, 73, 69), QLatin1String(artes[c]));
+            m->setObjectName(QStringLiteral("imOp%1%2").arg(i + 1).arg(QLatin1String(cores[c])));
             m->setAttribute(Qt::WA_TransparentForMouseEvents);
             m->hide();
-            marcadores[size_t(i)][size_t(f)] = m;
+            marcadores[size_t(i)][size_t(c)] = m;
         }
         paineis[i] = p;
         letrasOp[i] = letra;

@@ -17,9 +17,9 @@ const QString kOpcaoVazio = QStringLiteral("--vazio");
 
 class Comandos {
 public:
-    Comandos(QIODevice& saida, QIODevice& erros)
-        : saida(saida)
-        , erros(erros)
+    Comandos(QIODevice& saidaPadrao, QIODevice& saidaErros)
+        : saida(saidaPadrao)
+        , erros(saidaErros)
     {
     }
 
