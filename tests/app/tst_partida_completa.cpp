@@ -67,7 +67,7 @@ private Q_SLOTS:
 
         QTimer::singleShot(0, fPrin, &TfPrin::Jogar);
         QTRY_VERIFY_WITH_TIMEOUT(driver.finished() && !QApplication::activeModalWidget(), 60000);
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(scoreboard, QStringLiteral("4 x 0 Você ganhou!"));
         QCOMPARE(TamPacotinho, quint8(5));
         QVERIFY(!fJogo);

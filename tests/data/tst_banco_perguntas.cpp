@@ -252,10 +252,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"apagar", "x"};
-        QTest::newRow("missing argument") << QStringList{"importar", "x"};
-        QTest::newRow("missing bank") << QStringList{"exportar", "/nao/existe.dat"};
-        QTest::newRow("missing bank to check") << QStringList{"verificar", "/nao/existe.dat"};
+        QTest::newRow("unknown command")
+            << QStringList{QStringLiteral("apagar"), QStringLiteral("x")};
+        QTest::newRow("missing argument")
+            << QStringList{QStringLiteral("importar"), QStringLiteral("x")};
+        QTest::newRow("missing bank")
+            << QStringList{QStringLiteral("exportar"), QStringLiteral("/nao/existe.dat")};
+        QTest::newRow("missing bank to check")
+            << QStringList{QStringLiteral("verificar"), QStringLiteral("/nao/existe.dat")};
     }
 
     void usageAndFileErrors()

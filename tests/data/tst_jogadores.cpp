@@ -87,7 +87,8 @@ private Q_SLOTS:
         QVERIFY(CarregaJogadores([&handed](int k, const tJogador& j) {
             handed << QString::number(k) + j.Nome.texto();
         }));
-        QCOMPARE(handed, (QStringList{"1Ana", "2João", "3Zé"}));
+        QCOMPARE(handed, (QStringList{QStringLiteral("1Ana"), QStringLiteral("2João"),
+                                      QStringLiteral("3Zé")}));
         QCOMPARE(QtdJogadores, 3);
         QCOMPARE(bytesDe(JogadorAtual).toByteArray(), threePlayers().sliced(2 * 19304));
         QCOMPARE(bytesDe(Jogadores[4]).toByteArray(), QByteArray(19304, '\0'));
