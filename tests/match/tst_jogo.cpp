@@ -67,6 +67,27 @@ class TstJogo : public QObject {
             fJogo->tmBolasTimer();
     }
 
+    static void showScreen()
+    {
+        fJogo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fJogo));
+    }
+
+    static QList<Label*> optionLabels()
+    {
+        return {fJogo->lbOpA, fJogo->lbOpB, fJogo->lbOpC, fJogo->lbOp1, fJogo->lbOp2, fJogo->lbOp3};
+    }
+
+    // A label as painted with the given text in place of its own.
+    static QImage paintedWith(Label* label, const QString& text)
+    {
+        const QString own = label->text();
+        label->setText(text);
+        const QImage image = label->grab().toImage();
+        label->setText(own);
+        return image;
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -472,6 +493,47 @@ private Q_SLOTS:
         QCOMPARE(fJogo->p1->color(), navy);
         QCOMPARE(fJogo->lbOp3->fontColor(), grey);
         QCOMPARE(fJogo->lbOpC->fontColor(), grey);
+    }
+
+    // The options are bold from the first question to the last: neither the neutral look of
+    // the next question nor a struck-out option takes the weight away.
+    void optionsKeepTheirFaceThroughTheMatch()
+    {
+        startMatch();
+        showScreen();
+        QList<QImage> firstLook;
+        QStringList firstTexts;
+        for (Label* l : optionLabels()) {
+            QVERIFY(l->font().bold());
+            firstTexts << l->text();
+            firstLook << l->grab().toImage();
+        }
+        const auto looksAsAtFirst = [&](const char* when) {
+            const QList<Label*> labels = optionLabels();
+            for (int i = 0; i < labels.size(); ++i) {
+                const QString what = QStringLiteral("%1, %2").arg(when, labels[i]->objectName());
+                QVERIFY2(labels[i]->font().bold(), qPrintable(what));
+                QVERIFY2(!labels[i]->font().strikeOut(), qPrintable(what));
+                QVERIFY2(paintedWith(labels[i], firstTexts[i]) == firstLook[i], qPrintable(what));
+            }
+        };
+
+        answer(false);
+        runAnimation();
+        QCOMPARE(NumQuestao, 2);
+        looksAsAtFirst("second question");
+        if (QTest::currentTestFailed())
+            return;
+
+        const int struck = wrongPosition();
+        fJogo->EliminaOpcao(struck);
+        for (Label* l : optionLabels())
+            QVERIFY2(l->font().bold(), qPrintable(l->objectName()));
+        QVERIFY(fJogo->rotuloTexto(struck)->font().strikeOut());
+        QVERIFY(fJogo->rotuloLetra(struck)->font().strikeOut());
+        answer(true);
+        runAnimation();
+        looksAsAtFirst("question after a struck-out option");
     }
 
     void goalBalls()
