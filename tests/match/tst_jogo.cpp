@@ -9,6 +9,7 @@
 #include "tf_placar.h"
 #include "tf_prin.h"
 
+#include <QDebug>
 #include <QTest>
 #include <QTimer>
 
@@ -86,6 +87,12 @@ class TstJogo : public QObject {
         const QImage image = label->grab().toImage();
         label->setText(own);
         return image;
+    }
+
+    // The screen rect of a control of the match screen.
+    static QRect onScreen(const QWidget* control)
+    {
+        return QRect(control->mapTo(fJogo, QPoint(0, 0)), control->size());
     }
 
 private Q_SLOTS:
@@ -212,6 +219,41 @@ private Q_SLOTS:
         CarregaQuestoes();
         for (int k : shown)
             QCOMPARE(Questoes[k].Usada, quint8(1));
+    }
+
+    // 4 x 0 without aid earns both bonus lines: together they wrap into the strip under the
+    // balls, whole, inside the screen and clear of the exit icon.
+    void bothBonusLinesFitUnderTheBalls()
+    {
+        startMatch();
+        showScreen();
+        for (int q = 1; q <= 4; ++q) {
+            answer(true);
+            if (q < 4)
+                runAnimation();
+        }
+        const QString text = fJogo->lbBonus->text();
+        QVERIFY(text.contains(QStringLiteral("nenhum gol.")) &&
+                text.endsWith(QStringLiteral("usado ajuda.")));
+        QVERIFY(fJogo->lbBonus->isVisible());
+
+        const QRect bonus = onScreen(fJogo->lbBonus);
+        QVERIFY2(onScreen(fJogo->Panel1).contains(bonus), qPrintable(QDebug::toString(bonus)));
+        QVERIFY(!bonus.intersects(onScreen(fJogo->imSair)));
+        QVERIFY(!bonus.intersects(onScreen(fJogo->imComSom)));
+        for (const Picture* ball : fJogo->imBolaPt)
+            QVERIFY(!bonus.intersects(onScreen(ball)));
+        for (const Picture* ball : fJogo->imBolaPerd)
+            QVERIFY(!bonus.intersects(onScreen(ball)));
+
+        // The whole text at the label's own size, in two lines.
+        const QFontMetrics metrics(fJogo->lbBonus->font());
+        const QRect area = fJogo->lbBonus->contentsRect();
+        const QRect needed =
+            metrics.boundingRect(area, int(fJogo->lbBonus->alignment()) | Qt::TextWordWrap, text);
+        QVERIFY2(area.contains(needed),
+                 qPrintable(QDebug::toString(needed) + " in " + QDebug::toString(area)));
+        QCOMPARE(needed.height() / metrics.lineSpacing(), 2);
     }
 
     void markerBlinksWhiteBlueYellowGreen()
