@@ -30,15 +30,13 @@ const QColor kCinza(128, 128, 128);
 const char* const kFrases[] = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
                                "Gooooooolll, do ", "Goleada ",     "Goooooolll "};
 
-// Navy text with no font style: the neutral look of an option's labels.
+// Navy text, no longer struck out: the neutral look of an option's labels. The weight is the
+// face's own and stays for the whole match.
 void rotuloNeutro(Label* l)
 {
     l->setFontColor(kMarinho);
     QFont f = l->font();
     f.setStrikeOut(false);
-    f.setBold(false);
-    f.setItalic(false);
-    f.setUnderline(false);
     l->setFont(f);
 }
 

@@ -188,13 +188,17 @@ void TfJogo::criaControles()
     lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27,
                       true, fonteDestaque());
     lbJogador->setAutoSize(true);
-    lbBonus =
-        label(Panel1, QRect(72, 620, 10, 10), QStringLiteral("Questões bônus"), kAmarelo, 13, true);
+    // Both bonus lines together are wider than the screen: they wrap in the strip from the balls
+    // down to the frame, between the left edge of the first ball and the exit icon.
+    lbBonus = label(Panel1, QRect(72, 618, 762, 32), QStringLiteral("Questões bônus"), kAmarelo, 13,
+                    true);
     QFont arial = lbBonus->font();
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                        QStringLiteral("DejaVu Sans")});
     lbBonus->setFont(arial);
-    lbBonus->setAutoSize(true);
+    lbBonus->setWordWrap(true);
+    lbBonus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbBonus->setShrinkToFit(true);
     lbBonus->hide();
     for (int i = 0; i < 8; ++i) {
         imBolaPerd[size_t(i)] =

@@ -316,6 +316,8 @@ void TfAjudaGol::TerminaDefesa()
     FezGol = false;
     som::tocaEEspera(som::kErrada1);
     lbErro->hide();
+    // The slide that follows lets no event run: the hidden message must be painted away now.
+    repaint();
 }
 
 void TfAjudaGol::TerminaGol()

@@ -231,6 +231,8 @@ private Q_SLOTS:
                                         << "figura desconhecida";
         QTest::newRow("text too long") << aj << "texto_longo"
                                        << "não cabe na página";
+        QTest::newRow("title too long for its band") << aj << "titulo_longo"
+                                                     << "não cabe no seu espaço";
         QTest::newRow("screen art missing") << aj << "sem_arte"
                                             << "arte ausente";
         QTest::newRow("sounds without folder") << QStringLiteral(GERA_SONS) << "sem_pasta"
@@ -310,6 +312,11 @@ private Q_SLOTS:
                  grava(pagina,
                        QStringLiteral("Título: T\nFigura: menu\n\n") +
                            QStringLiteral("Uma frase que se repete sem parar. ").repeated(200));
+             }},
+            {QStringLiteral("titulo_longo"),
+             [&] {
+                 grava(pagina, QStringLiteral("Título: Um título comprido demais para caber na "
+                                              "faixa da página\nFigura: menu\n\nTexto.\n"));
              }},
             {QStringLiteral("sem_arte"), [&] { pastaArte = base + QStringLiteral("/nada"); }},
             {QStringLiteral("sem_pasta"), [] {}},

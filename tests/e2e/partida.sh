@@ -213,6 +213,8 @@ pergunta_encerrada() {
     pergunta_aberta && [ "$(numero_questao)" != "$1" ]
 }
 opcao_escolhida() { acha jogo && captura && [ "$(cor_opcao "$1")" = marinho ]; }
+# The yellow bonus lines, under the balls.
+bonus_visivel() { acha jogo && captura && (($(fracao "$(area 72 624 760 24)" yellow 25%) > 20)); }
 segunda_bola_contra() { acha jogo && captura && bola_contra 2; }
 
 # Picks and confirms the right (c) or a wrong (e) option of the question on screen, and waits
@@ -324,6 +326,9 @@ passo_empate() {
     espera 20 "a partida não abriu para Ana" pergunta_aberta
     foto 05-partida-inicio
     responde c
+    # The second question's options in the same bold face as the first's.
+    espera 20 "a segunda pergunta não ficou pronta" pergunta_aberta
+    foto 19-partida-segunda-pergunta
     responde e
     responde c
     responde e 06-partida-opcao-escolhida 07-partida-dois-gols-de-cada-lado
@@ -461,6 +466,14 @@ passo_corrida() {
     if ! bola_pro 3 || bola_contra 1; then
         falha "o acerto da terceira pergunta não contou como um acerto normal (3 x 0)"
     fi
+    # The fourth right answer without aid earns both bonus lines, under the balls.
+    espera 20 "a quarta pergunta não ficou pronta" pergunta_aberta
+    digita jogo key "$certa"
+    espera 10 "a opção certa não ficou escolhida" opcao_escolhida "$certa"
+    xdotool key Return
+    espera 10 "as linhas de bônus não apareceram" bonus_visivel
+    foto 20-partida-linhas-de-bonus
+    espera 30 "o placar não abriu depois da quarta resposta" pronta placar
     responde_ate_o_placar
     espera 10 "o placar não mostrou uma vitória (em verde)" placar_com_cor lime
     foto 18-corrida-placar

@@ -9,6 +9,7 @@
 #include "tests/support/game_folder.h"
 #include "tests/support/recording_platform.h"
 
+#include <QDebug>
 #include <QTest>
 #include <QTimer>
 
@@ -65,6 +66,33 @@ class TstJogo : public QObject {
     {
         for (int tick = 0; tick < 25; ++tick)
             fJogo->tmBolasTimer();
+    }
+
+    static void showScreen()
+    {
+        fJogo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fJogo));
+    }
+
+    static QList<Label*> optionLabels()
+    {
+        return {fJogo->lbOpA, fJogo->lbOpB, fJogo->lbOpC, fJogo->lbOp1, fJogo->lbOp2, fJogo->lbOp3};
+    }
+
+    // A label as painted with the given text in place of its own.
+    static QImage paintedWith(Label* label, const QString& text)
+    {
+        const QString own = label->text();
+        label->setText(text);
+        const QImage image = label->grab().toImage();
+        label->setText(own);
+        return image;
+    }
+
+    // The screen rect of a control of the match screen.
+    static QRect onScreen(const QWidget* control)
+    {
+        return QRect(control->mapTo(fJogo, QPoint(0, 0)), control->size());
     }
 
 private Q_SLOTS:
@@ -191,6 +219,41 @@ private Q_SLOTS:
         CarregaQuestoes();
         for (int k : shown)
             QCOMPARE(Questoes[k].Usada, quint8(1));
+    }
+
+    // 4 x 0 without aid earns both bonus lines: together they wrap into the strip under the
+    // balls, whole, inside the screen and clear of the exit icon.
+    void bothBonusLinesFitUnderTheBalls()
+    {
+        startMatch();
+        showScreen();
+        for (int q = 1; q <= 4; ++q) {
+            answer(true);
+            if (q < 4)
+                runAnimation();
+        }
+        const QString text = fJogo->lbBonus->text();
+        QVERIFY(text.contains(QStringLiteral("nenhum gol.")) &&
+                text.endsWith(QStringLiteral("usado ajuda.")));
+        QVERIFY(fJogo->lbBonus->isVisible());
+
+        const QRect bonus = onScreen(fJogo->lbBonus);
+        QVERIFY2(onScreen(fJogo->Panel1).contains(bonus), qPrintable(QDebug::toString(bonus)));
+        QVERIFY(!bonus.intersects(onScreen(fJogo->imSair)));
+        QVERIFY(!bonus.intersects(onScreen(fJogo->imComSom)));
+        for (const Picture* ball : fJogo->imBolaPt)
+            QVERIFY(!bonus.intersects(onScreen(ball)));
+        for (const Picture* ball : fJogo->imBolaPerd)
+            QVERIFY(!bonus.intersects(onScreen(ball)));
+
+        // The whole text at the label's own size, in two lines.
+        const QFontMetrics metrics(fJogo->lbBonus->font());
+        const QRect area = fJogo->lbBonus->contentsRect();
+        const QRect needed =
+            metrics.boundingRect(area, int(fJogo->lbBonus->alignment()) | Qt::TextWordWrap, text);
+        QVERIFY2(area.contains(needed),
+                 qPrintable(QDebug::toString(needed) + " in " + QDebug::toString(area)));
+        QCOMPARE(needed.height() / metrics.lineSpacing(), 2);
     }
 
     void markerBlinksWhiteBlueYellowGreen()
@@ -472,6 +535,47 @@ private Q_SLOTS:
         QCOMPARE(fJogo->p1->color(), navy);
         QCOMPARE(fJogo->lbOp3->fontColor(), grey);
         QCOMPARE(fJogo->lbOpC->fontColor(), grey);
+    }
+
+    // The options are bold from the first question to the last: neither the neutral look of
+    // the next question nor a struck-out option takes the weight away.
+    void optionsKeepTheirFaceThroughTheMatch()
+    {
+        startMatch();
+        showScreen();
+        QList<QImage> firstLook;
+        QStringList firstTexts;
+        for (Label* l : optionLabels()) {
+            QVERIFY(l->font().bold());
+            firstTexts << l->text();
+            firstLook << l->grab().toImage();
+        }
+        const auto looksAsAtFirst = [&](const char* when) {
+            const QList<Label*> labels = optionLabels();
+            for (int i = 0; i < labels.size(); ++i) {
+                const QString what = QStringLiteral("%1, %2").arg(when, labels[i]->objectName());
+                QVERIFY2(labels[i]->font().bold(), qPrintable(what));
+                QVERIFY2(!labels[i]->font().strikeOut(), qPrintable(what));
+                QVERIFY2(paintedWith(labels[i], firstTexts[i]) == firstLook[i], qPrintable(what));
+            }
+        };
+
+        answer(false);
+        runAnimation();
+        QCOMPARE(NumQuestao, 2);
+        looksAsAtFirst("second question");
+        if (QTest::currentTestFailed())
+            return;
+
+        const int struck = wrongPosition();
+        fJogo->EliminaOpcao(struck);
+        for (Label* l : optionLabels())
+            QVERIFY2(l->font().bold(), qPrintable(l->objectName()));
+        QVERIFY(fJogo->rotuloTexto(struck)->font().strikeOut());
+        QVERIFY(fJogo->rotuloLetra(struck)->font().strikeOut());
+        answer(true);
+        runAnimation();
+        looksAsAtFirst("question after a struck-out option");
     }
 
     void goalBalls()

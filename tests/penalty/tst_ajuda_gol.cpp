@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -55,6 +56,18 @@ void placeKeeper(int left)
 int kicker()
 {
     return fAjudaGol->imJogador->x();
+}
+
+// Share of the area, as last painted on the penalty screen's window, in the messages' yellow.
+double paintedYellow(const QRect& area)
+{
+    const QImage shot = fAjudaGol->screen()->grabWindow(fAjudaGol->winId()).toImage();
+    int yellow = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            yellow += shot.pixelColor(x, y) == QColor(255, 255, 0);
+    }
+    return double(yellow) / (area.width() * area.height());
 }
 
 } // namespace
@@ -504,6 +517,31 @@ private Q_SLOTS:
                               goal ? "wait certo4.wav" : "wait errada1.wav", "once saida.wav"}));
         QCOMPARE(recorder->sleeps, QList<int>(fJogo->height() / 5, 30));
         QCOMPARE(fAjudaGol->y(), 60);
+    }
+
+    // The slide after an ending lets no event run: the message must be painted away when its
+    // cue ends, not after the slide.
+    void resultMessageIsPaintedOnlyWhileItsCuePlays_data()
+    {
+        QTest::addColumn<bool>("goal");
+        QTest::newRow("goal") << true;
+        QTest::newRow("save") << false;
+    }
+
+    void resultMessageIsPaintedOnlyWhileItsCuePlays()
+    {
+        QFETCH(bool, goal);
+        fAjudaGol->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fAjudaGol));
+        fAjudaGol->FormActivate();
+        const QRect area = (goal ? fAjudaGol->lbAcerto : fAjudaGol->lbErro)->geometry();
+        QCOMPARE(paintedYellow(area), 0.0);
+        double whileCuePlays = -1;
+        recorder->onPlayAndWait = [&](const QString&) { whileCuePlays = paintedYellow(area); };
+        goal ? fAjudaGol->TerminaGol() : fAjudaGol->TerminaDefesa();
+        QVERIFY2(whileCuePlays > 0.5, qPrintable(QString::number(whileCuePlays)));
+        QCOMPARE(paintedYellow(area), 0.0);
+        fAjudaGol->tGoleiro.stop();
     }
 
     void leaving_data()

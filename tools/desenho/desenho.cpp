@@ -138,21 +138,26 @@ bool cabeSemQuebrarPalavra(const QString& texto, const QFont& f, qreal largura)
 
 } // namespace
 
+bool cabeNaCaixa(const QString& texto, const QFont& f, const QRectF& caixa, qreal entrelinha)
+{
+    qreal altura = 0;
+    quebraLinhas(texto, f, caixa.width(), &altura);
+    return altura * entrelinha <= caixa.height() && cabeSemQuebrarPalavra(texto, f, caixa.width());
+}
+
 qreal textoAjustado(QPainter& p, const QRectF& caixa, const QString& texto, QFont f, qreal minimo,
                     int alinhamento, qreal entrelinha)
 {
     qreal tamanho = f.pixelSize();
-    QStringList linhas;
-    qreal altura = 0;
     for (;;) {
         f.setPixelSize(qRound(tamanho));
-        linhas = quebraLinhas(texto, f, caixa.width(), &altura);
-        altura *= entrelinha;
-        if ((altura <= caixa.height() && cabeSemQuebrarPalavra(texto, f, caixa.width())) ||
-            tamanho <= minimo)
+        if (cabeNaCaixa(texto, f, caixa, entrelinha) || tamanho <= minimo)
             break;
         tamanho = qMax(minimo, tamanho - 1);
     }
+    qreal altura = 0;
+    QStringList linhas = quebraLinhas(texto, f, caixa.width(), &altura);
+    altura *= entrelinha;
     const QFontMetricsF m(f);
     const qreal passo = m.lineSpacing() * entrelinha;
     const int cabem = qMax(1, int(caixa.height() / passo));

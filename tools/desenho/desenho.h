@@ -30,6 +30,8 @@ QFont fonte(const QString& familia, qreal pixels, bool negrito = false);
 QFont fonteDestaque(qreal pixels);
 QFont fonteTexto(qreal pixels, bool negrito = false);
 
+// Whether the text laid out in f fits the box whole: every line inside it, no word broken.
+bool cabeNaCaixa(const QString& texto, const QFont& f, const QRectF& caixa, qreal entrelinha = 1.0);
 // Draws text inside the box, shrinking the font (down to minimo pixels) until it fits; when even
 // the smallest size does not fit, the last line is elided. entrelinha scales the line pitch
 // (capitals-only display text can sit closer). Returns the size used.

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QTextDocument>
 
@@ -88,6 +89,26 @@ QString html(const QString& corpo)
     return saida;
 }
 
+// Draws a text of the page whole inside its box, at the font's size or, when minimo is given,
+// shrunk as far as minimo pixels. A text that does not fit even then stops the build: no page
+// may show a text cut at the edge of its box.
+void escreve(QPainter& p, const QString& pagina, const QRectF& caixa, const QString& texto,
+             const QFont& f, int alinhamento, qreal minimo = 0)
+{
+    // The display face is capitals only: its lines need no room for descenders.
+    const qreal entrelinha = f.family() == fonteDestaque() ? 0.82 : 1.0;
+    QFont menor = f;
+    if (minimo > 0)
+        menor.setPixelSize(qRound(minimo));
+    if (!desenho::cabeNaCaixa(texto, menor, caixa, entrelinha))
+        falha(QStringLiteral("%1: \"%2\" não cabe no seu espaço (%3 x %4)")
+                  .arg(pagina, texto)
+                  .arg(caixa.width())
+                  .arg(caixa.height()));
+    desenho::textoAjustado(p, caixa, texto, f, minimo > 0 ? minimo : f.pixelSize(), alinhamento,
+                           entrelinha);
+}
+
 // Lays the text out at the largest size that fits the text box.
 void desenhaTexto(QPainter& p, const Pagina& pagina)
 {
@@ -135,6 +156,7 @@ public:
         if (!figura)
             falha(QStringLiteral("%1: figura desconhecida \"%2\"")
                       .arg(pagina.arquivo, pagina.figura));
+        onde = pagina.arquivo;
         p.save();
         (this->*figura)(p);
         p.restore();
@@ -142,6 +164,8 @@ public:
 
 private:
     QString arte;
+    // The page being drawn, for the failure messages.
+    QString onde;
 
     QImage peca(const QString& nome) const
     {
@@ -162,15 +186,30 @@ private:
         p.drawImage(alvo, imagem);
     }
 
-    static void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30)
+    // A picture from the screen art covering r whole: cut to r's proportions, not distorted.
+    void cobre(QPainter& p, const QString& nome, const QRectF& r) const
     {
-        p.setPen(kTinta);
-        p.setFont(desenho::fonteTexto(tamanho, true));
-        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, texto);
+        const QImage imagem = peca(nome);
+        QRectF recorte(QPointF(0, 0), r.size().scaled(imagem.size(), Qt::KeepAspectRatio));
+        recorte.moveCenter(QRectF(imagem.rect()).center());
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(r, imagem, recorte);
     }
 
-    static void botao(QPainter& p, const QRectF& r, const QString& texto, const QColor& cor,
-                      qreal tamanho = 32)
+    void texto(QPainter& p, const QRectF& r, const QString& texto, const QFont& f,
+               int alinhamento = Qt::AlignCenter) const
+    {
+        escreve(p, onde, r, texto, f, alinhamento);
+    }
+
+    void rotulo(QPainter& p, const QRectF& r, const QString& texto, qreal tamanho = 30) const
+    {
+        p.setPen(kTinta);
+        this->texto(p, r, texto, desenho::fonteTexto(tamanho, true));
+    }
+
+    void botao(QPainter& p, const QRectF& r, const QString& texto, const QColor& cor,
+               qreal tamanho = 32) const
     {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
@@ -183,8 +222,7 @@ private:
         p.setBrush(g);
         p.drawRoundedRect(r, 16, 16);
         p.setPen(Qt::white);
-        p.setFont(desenho::fonteTexto(tamanho, true));
-        p.drawText(r, Qt::AlignCenter, texto);
+        this->texto(p, r, texto, desenho::fonteTexto(tamanho, true));
     }
 
     static void seta(QPainter& p, QPointF de, QPointF para)
@@ -204,8 +242,8 @@ private:
     }
 
     // A small sticker card: frame, flag or grey placeholder, coloured band with the name.
-    static void cartao(QPainter& p, const QRectF& r, const QString& codigo, const QString& nome,
-                       const QColor& cor)
+    void cartao(QPainter& p, const QRectF& r, const QString& codigo, const QString& nome,
+                const QColor& cor) const
     {
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(r, kOuro);
@@ -217,8 +255,7 @@ private:
             p.setBrush(Qt::NoBrush);
             p.drawRoundedRect(dentro.adjusted(5, 5, -5, -5), 8, 8);
             p.setPen(QColor(0x80, 0x84, 0x8a));
-            p.setFont(desenho::fonteDestaque(r.height() * 0.55));
-            p.drawText(dentro, Qt::AlignCenter, QStringLiteral("?"));
+            texto(p, dentro, QStringLiteral("?"), desenho::fonteDestaque(r.height() * 0.55));
             return;
         }
         const QRectF area(dentro.left(), dentro.top(), dentro.width(), dentro.height() * 0.62);
@@ -236,8 +273,8 @@ private:
                            dentro.bottom() - area.bottom());
         p.fillRect(faixa, cor);
         p.setPen(Qt::white);
-        desenho::textoAjustado(p, faixa.adjusted(4, 2, -4, -2), nome.toUpper(),
-                               desenho::fonteDestaque(faixa.height() * 0.7), 10, Qt::AlignCenter);
+        escreve(p, onde, faixa.adjusted(4, 2, -4, -2), nome.toUpper(),
+                desenho::fonteDestaque(faixa.height() * 0.7), Qt::AlignCenter, 10);
     }
 
     void menu(QPainter& p)
@@ -271,16 +308,20 @@ private:
     {
         poe(p, QStringLiteral("sair.png"), QRectF(120, 172, 200, 200));
         seta(p, QPointF(360, 272), QPointF(470, 272));
+        // The confirmation box, its blue background under the whole frame and the text.
         const QRectF caixa(510, 172, 420, 210);
-        poe(p, QStringLiteral("fundo_mensagens.jpg"), caixa);
+        QPainterPath contorno;
+        contorno.addRoundedRect(caixa, 10, 10);
+        p.save();
+        p.setClipPath(contorno);
+        cobre(p, QStringLiteral("fundo_mensagens.jpg"), caixa);
+        p.restore();
         p.setPen(QPen(Qt::white, 4));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(caixa, 10, 10);
+        p.drawPath(contorno);
         p.setPen(Qt::white);
-        p.setFont(desenho::fonteTexto(28, true));
-        p.drawText(QRectF(caixa.left() + 20, caixa.top() + 10, caixa.width() - 40, 100),
-                   Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Deseja mesmo sair deste jogo?"));
+        texto(p, QRectF(caixa.left() + 20, caixa.top() + 10, caixa.width() - 40, 100),
+              QStringLiteral("Deseja mesmo sair deste jogo?"), desenho::fonteTexto(28, true));
         botao(p, QRectF(caixa.left() + 40, caixa.top() + 120, 150, 70), QStringLiteral("Sim"),
               QColor(0x1f, 0xa8, 0x45));
         botao(p, QRectF(caixa.right() - 190, caixa.top() + 120, 150, 70), QStringLiteral("Não"),
@@ -295,20 +336,17 @@ private:
         p.setBrush(QColor(0x10, 0x1c, 0x2e));
         p.drawRoundedRect(painel, 18, 18);
         p.setPen(kOuro);
-        p.setFont(desenho::fonteDestaque(52));
-        p.drawText(QRectF(painel.left(), painel.top() + 10, painel.width(), 60), Qt::AlignCenter,
-                   QStringLiteral("PLACAR FINAL"));
+        texto(p, QRectF(painel.left(), painel.top() + 10, painel.width(), 60),
+              QStringLiteral("PLACAR FINAL"), desenho::fonteDestaque(52));
         p.setPen(Qt::white);
-        p.setFont(desenho::fonteDestaque(86));
-        p.drawText(QRectF(painel.left(), painel.top() + 66, painel.width(), 90), Qt::AlignCenter,
-                   QStringLiteral("3 × 1"));
+        texto(p, QRectF(painel.left(), painel.top() + 66, painel.width(), 90),
+              QStringLiteral("3 × 1"), desenho::fonteDestaque(86));
         for (int i = 0; i < 4; ++i)
             poe(p, i < 3 ? QStringLiteral("bola_branca.png") : QStringLiteral("bola_vermelha.png"),
                 QRectF(painel.center().x() - 96 + i * 50, painel.top() + 158, 40, 40));
         p.setPen(QColor(0x6e, 0xe0, 0x8a));
-        p.setFont(desenho::fonteDestaque(44));
-        p.drawText(QRectF(painel.left(), painel.top() + 200, painel.width(), 50), Qt::AlignCenter,
-                   QStringLiteral("VOCÊ GANHOU!"));
+        texto(p, QRectF(painel.left(), painel.top() + 200, painel.width(), 50),
+              QStringLiteral("VOCÊ GANHOU!"), desenho::fonteDestaque(44));
         const QString codigos[] = {QStringLiteral("QAT"), QString(), QString()};
         for (int i = 0; i < 3; ++i)
             cartao(p, QRectF(660 + i * 100 - (i == 0 ? 0 : 0), 180 + (i % 2) * 20, 96, 96),
@@ -328,8 +366,8 @@ private:
             const QRectF linha(710, 160 + i * 82, 260, 72);
             poe(p, bolas[i], QRectF(linha.left(), linha.top(), 72, 68));
             p.setPen(QColor(0x1d, 0x2b, 0x22));
-            p.setFont(desenho::fonteDestaque(52));
-            p.drawText(QRectF(linha.left() + 86, linha.top(), 60, 72), Qt::AlignVCenter, letras[i]);
+            texto(p, QRectF(linha.left() + 86, linha.top(), 60, 72), letras[i],
+                  desenho::fonteDestaque(52), Qt::AlignLeft | Qt::AlignVCenter);
             if (i == 1) {
                 p.setPen(QPen(QColor(0xd0, 0x20, 0x20), 9, Qt::SolidLine, Qt::RoundCap));
                 p.drawLine(QPointF(linha.left() - 8, linha.center().y()),
@@ -378,14 +416,13 @@ private:
 
     void substituicao(QPainter& p)
     {
-        const auto folha = [&](const QRectF& r, const QString& texto) {
+        const auto folha = [&](const QRectF& r, const QString& escrito) {
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(QColor(0x0a, 0x22, 0x5a), 4));
             p.setBrush(QColor(0x1f, 0x5f, 0xc0));
             p.drawRoundedRect(r, 16, 16);
             p.setPen(Qt::white);
-            p.setFont(desenho::fonteTexto(30, true));
-            p.drawText(r.adjusted(16, 0, -16, 0), Qt::AlignCenter | Qt::TextWordWrap, texto);
+            texto(p, r.adjusted(16, 0, -16, 0), escrito, desenho::fonteTexto(30, true));
         };
         folha(QRectF(70, 180, 330, 190), QStringLiteral("Pergunta difícil"));
         folha(QRectF(626, 180, 330, 190), QStringLiteral("Nova pergunta"));
@@ -484,8 +521,7 @@ private:
         tecla(p, QRectF(846, 240, 56, 50), [&](const QRectF& r) { triangulo(p, r, 90); });
         tecla(p, QRectF(780, 320, 122, 50), [&](const QRectF& r) {
             p.setPen(kTinta);
-            p.setFont(desenho::fonteTexto(26, true));
-            p.drawText(r, Qt::AlignCenter, QStringLiteral("Enter"));
+            texto(p, r, QStringLiteral("Enter"), desenho::fonteTexto(26, true));
         });
         poe(p, QStringLiteral("ajuda.png"), QRectF(918, 160, 70, 70));
         poe(p, QStringLiteral("sair.png"), QRectF(918, 250, 70, 70));
@@ -515,8 +551,8 @@ QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
     p.fillRect(QRectF(0, 120, kLargura, 8), kOuro);
     desenho::bola(p, QRectF(28, 18, 84, 84), Qt::white, QColor(25, 25, 25));
     p.setPen(Qt::white);
-    desenho::textoAjustado(p, QRectF(134, 8, kLargura - 170, 108), pagina.titulo.toUpper(),
-                           desenho::fonteDestaque(92), 60, Qt::AlignLeft | Qt::AlignVCenter);
+    escreve(p, pagina.arquivo, QRectF(134, 8, kLargura - 170, 108), pagina.titulo.toUpper(),
+            desenho::fonteDestaque(92), Qt::AlignLeft | Qt::AlignVCenter, 60);
     figuras.desenha(p, pagina);
     p.fillRect(QRectF(36, 420, kLargura - 72, 3), QColor(0xd8, 0xd0, 0xb8));
     desenhaTexto(p, pagina);
