@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void kick(int kicks, bool goal)
@@ -47,7 +49,7 @@ class TstAjudas : public QObject {
         ModalDriver driver;
         driver.when(QStringLiteral("fAjudaGol"), [kicks, goal](QWidget*) { kick(kicks, goal); });
         fJogo->bbAuxilioClick();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         QCOMPARE(fAjudaGol->Chutes, kicks);
     }
@@ -61,7 +63,7 @@ class TstAjudas : public QObject {
             QTest::mouseClick(fMensagens->*button, Qt::LeftButton);
         });
         fJogo->bbSubstClick();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(!fMensagens->bbCancelar->isHidden());
     }
 
@@ -271,7 +273,7 @@ private Q_SLOTS:
             fPlacar->Panel1Click();
         });
         finishAnimationAfterAnswer();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(score, QStringLiteral("4 x 2"));
         QVERIFY(fJogo->concluida);
         QCOMPARE(TamPacotinho, quint8(3));
@@ -319,7 +321,7 @@ private Q_SLOTS:
         QCOMPARE(fJogo->lbBonus->text(), bonus);
         QVERIFY(!fJogo->lbBonus->isHidden());
         finishAnimation();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(scoreboard, result);
         QCOMPARE(int(TamPacotinho), stickers);
         QCOMPARE(fPrin->GolsPro + fPrin->GolsContra, 0);
