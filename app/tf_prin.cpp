@@ -192,18 +192,7 @@ void TfPrin::Jogar()
 void TfPrin::Explicar()
 {
     som::para();
-    if (!fMensagens)
-        fMensagens = new TfMensagens;
-    fMensagens->bbCancelar->setText(QStringLiteral("voltar"));
-    fMensagens->bbSim->hide();
-    fMensagens->bbNao->hide();
-    fMensagens->bbCancelar->show();
-    // A page that cannot be loaded leaves the dialog as its next caller expects it.
-    if (reportErrors(
-            [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp1.jpg")); }))
-        platform().showModal(*fMensagens);
-    fMensagens->bbSim->show();
-    fMensagens->bbNao->show();
+    abreAjuda(QStringLiteral("ImagemExp1.jpg"), QStringLiteral("voltar"));
 }
 
 void TfPrin::FimDeJogo()

@@ -7,7 +7,6 @@
 #include "common/ajusta_tela.h"
 #include "common/game_error.h"
 #include "common/platform.h"
-#include "common/report_errors.h"
 #include "cores_jogo.h"
 #include "data/banco_questoes.h"
 #include "data/catalogo.h"
@@ -422,18 +421,8 @@ void TfJogo::bbSubstClick()
     if (!aceitaAjuda(Fase))
         return;
     imNaoClick();
-    fMensagens->bbCancelar->hide();
-    const bool pagina = reportErrors(
-        [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemPgt1.jpg")); });
-    if (pagina) {
-        // Only an answer given now counts: a dialog closed without one must not replay an
-        // earlier yes.
-        fMensagens->Resposta.clear();
-        platform().showModal(*fMensagens);
-        if (fMensagens->Resposta == QLatin1String("S"))
-            substitui();
-    }
-    fMensagens->bbCancelar->show();
+    if (abreAjuda(QStringLiteral("ImagemPgt1.jpg")) == QLatin1String("S"))
+        substitui();
 }
 
 void TfJogo::substitui()

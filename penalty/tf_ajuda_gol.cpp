@@ -3,7 +3,6 @@
 #include "common/ajusta_tela.h"
 #include "common/forma.h"
 #include "common/platform.h"
-#include "common/report_errors.h"
 #include "content/recursos/recursos.h"
 #include "match/tf_jogo.h"
 #include "shell/sons.h"
@@ -358,15 +357,6 @@ void TfAjudaGol::sai()
 
 void TfAjudaGol::Image2Click()
 {
-    if (!fMensagens)
-        fMensagens = new TfMensagens;
-    fMensagens->bbCancelar->setText(QStringLiteral("OK"));
-    fMensagens->bbSim->hide();
-    fMensagens->bbNao->hide();
     // A page that cannot be loaded is reported and not shown; the turn goes on.
-    if (reportErrors(
-            [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp14.jpg")); }))
-        platform().showModal(*fMensagens);
-    fMensagens->bbSim->show();
-    fMensagens->bbNao->show();
+    abreAjuda(QStringLiteral("ImagemExp14.jpg"), QStringLiteral("OK"));
 }

@@ -8,6 +8,27 @@
 
 TfMensagens* fMensagens = nullptr;
 
+QString abreAjuda(const QString& pagina, const QString& textoFechar)
+{
+    if (!fMensagens)
+        fMensagens = new TfMensagens;
+    const bool pergunta = textoFechar.isEmpty();
+    fMensagens->bbSim->setVisible(pergunta);
+    fMensagens->bbNao->setVisible(pergunta);
+    fMensagens->bbCancelar->setVisible(!pergunta);
+    if (!pergunta)
+        fMensagens->bbCancelar->setText(textoFechar);
+    // Only an answer given now counts: a dialog closed without one must not replay an earlier yes.
+    fMensagens->Resposta.clear();
+    if (reportErrors(
+            [&] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\") + pagina); }))
+        platform().showModal(*fMensagens);
+    fMensagens->bbSim->show();
+    fMensagens->bbNao->show();
+    fMensagens->bbCancelar->show();
+    return fMensagens->Resposta;
+}
+
 namespace {
 
 QPushButton* botao(QWidget* parent, const QString& texto, const QRect& geometry,
