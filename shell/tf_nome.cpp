@@ -168,6 +168,8 @@ void TfNome::edeMailKeyPress(int key)
     }
     if ((key != Qt::Key_Return && key != Qt::Key_Enter) || edeMail->text().isEmpty())
         return;
+    // As after a double click, the match takes this screen's place.
+    const HandOver vez;
     if (!fJogo)
         fJogo = new TfJogo;
     fJogo->NomeJogador = edNome->text();
@@ -189,6 +191,9 @@ void TfNome::sgJogadoresDblClick(int row)
 {
     if (row < 0 || row >= kCapacidadeJogadores)
         return;
+    // The match takes this screen's place: the menu below is active again only once the
+    // player's turn is over, not between the two screens.
+    const HandOver vez;
     close();
     if (!fJogo)
         fJogo = new TfJogo;
