@@ -81,6 +81,9 @@ TfMensagens::TfMensagens(QWidget* parent)
     imSemSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_desligado.png")));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
+    // The dialog plays its loop from its first show on; the icons are see-through, so the one of
+    // the other state must not be painted behind.
+    imSemSom->hide();
     connect(imComSom, &Picture::clicked, this, &TfMensagens::imComSomClick);
     connect(imSemSom, &Picture::clicked, this, &TfMensagens::imSemSomClick);
 
