@@ -435,11 +435,11 @@ passo_arquivo_vazio() {
     inicia
     clica menu "$(e 109)" "$(e 238)" # Jogar
     espera 20 "a tela de jogadores não abriu" pronta nome
-    foto 19-jogador-arquivo-vazio
+    foto 21-jogador-arquivo-vazio
     clica nome "$(e 230)" "$(e 406)" # Novo Jogador
     digita nome type --delay 40 Davi
     espera 10 "a tela de jogadores não mostrou o nome digitado" pronta nome
-    foto 20-jogador-nome-digitado
+    foto 22-jogador-nome-digitado
     xdotool key Escape
     espera 10 "a tela de jogadores não fechou" sumiu nome
     no_menu
