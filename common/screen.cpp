@@ -40,6 +40,24 @@ public:
         return false;
     }
 
+    void beginHandOver()
+    {
+        if (handOvers++ == 0) {
+            stack.removeAll(nullptr);
+            held = stack;
+        }
+    }
+
+    void endHandOver()
+    {
+        if (--handOvers > 0)
+            return;
+        held.clear();
+        stack.removeAll(nullptr);
+        if (!stack.isEmpty())
+            activateLater(stack.last());
+    }
+
 private:
     void shown(QWidget* window)
     {
@@ -76,18 +94,31 @@ private:
             return;
         QTimer::singleShot(0, screen, [this, screen] {
             if (!stack.isEmpty() && stack.last() == screen && !screen->active &&
-                screen->isVisible())
+                screen->isVisible() && !held.contains(screen))
                 screen->activate();
         });
     }
 
     QList<QPointer<QWidget>> stack;
+    // The windows kept behind by the hand-overs under way.
+    QList<QPointer<QWidget>> held;
+    int handOvers = 0;
 };
 
 Screen::Screen(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     ActiveWindows::instance();
+}
+
+Screen::HandOver::HandOver()
+{
+    ActiveWindows::instance().beginHandOver();
+}
+
+Screen::HandOver::~HandOver()
+{
+    ActiveWindows::instance().endHandOver();
 }
 
 void Screen::activate()

@@ -27,6 +27,17 @@ public:
     // True from the end of the focus step to the leaving step.
     bool isActiveScreen() const { return active && settled; }
 
+    // Held by a screen that closes to show the next one in its place: while one lives, the
+    // windows that were open when it began stay behind, none of them becomes active when a
+    // screen over it closes, and the top window becomes active once the hand-over ends.
+    class HandOver {
+    public:
+        HandOver();
+        ~HandOver();
+        HandOver(const HandOver&) = delete;
+        HandOver& operator=(const HandOver&) = delete;
+    };
+
 protected:
     void showEvent(QShowEvent* event) override;
     // A screen is not closed by Escape or Enter unless it says so itself.

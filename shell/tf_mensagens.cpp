@@ -102,6 +102,9 @@ TfMensagens::TfMensagens(QWidget* parent)
     imSemSom->setArt(caminhoArte(u"som_desligado.png"));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
+    // The dialog plays its loop from its first show on; the icons are see-through, so the one of
+    // the other state must not be painted behind.
+    imSemSom->hide();
     connect(imComSom, &Picture::clicked, this, &TfMensagens::imComSomClick);
     connect(imSemSom, &Picture::clicked, this, &TfMensagens::imSemSomClick);
 

@@ -13,10 +13,16 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <memory>
 
 TfNome* fNome = nullptr;
+
+namespace {
+const QString kAvisoNome = QStringLiteral("Digite seu nome");
+const QString kAvisoEmail = QStringLiteral("eMail@");
+} // namespace
 
 TfNome::TfNome(QWidget* parent)
     : Screen(parent)
@@ -52,8 +58,8 @@ TfNome::TfNome(QWidget* parent)
         e->installEventFilter(this);
         return e;
     };
-    edNome = caixa(QStringLiteral("Digite seu nome"), 96, 15, QStringLiteral("Nome"));
-    edeMail = caixa(QStringLiteral("eMail@"), 142, 50, QStringLiteral("E-mail"));
+    edNome = caixa(kAvisoNome, 96, 15, QStringLiteral("Nome"));
+    edeMail = caixa(kAvisoEmail, 142, 50, QStringLiteral("E-mail"));
 
     sgJogadores = new QTableWidget(1, 2, Panel1);
     sgJogadores->setGeometry(129, 96, 344, 270);
@@ -68,6 +74,7 @@ TfNome::TfNome(QWidget* parent)
     QFont grade = sgJogadores->font();
     grade.setPixelSize(17);
     sgJogadores->setFont(grade);
+    sgJogadores->installEventFilter(this);
     connect(sgJogadores, &QTableWidget::cellClicked, this,
             [this](int row, int) { sgJogadoresClick(row); });
     connect(sgJogadores, &QTableWidget::cellDoubleClicked, this,
@@ -97,6 +104,7 @@ TfNome::TfNome(QWidget* parent)
     connect(Image2, &Picture::clicked, this, &TfNome::close);
 
     AjustaTela(*this);
+    lugarDaGrade = sgJogadores->geometry();
 }
 
 void TfNome::FormActivate()
@@ -119,6 +127,11 @@ void TfNome::FormActivate()
     const bool semJogadores = QtdJogadores == 0;
     edNome->setVisible(semJogadores);
     edeMail->setVisible(semJogadores);
+    // A list shown with the boxes starts below them, so that neither covers the other.
+    QRect grade = lugarDaGrade;
+    if (semJogadores)
+        grade.setTop(edeMail->geometry().bottom() + edeMail->y() - edNome->geometry().bottom());
+    sgJogadores->setGeometry(grade);
 }
 
 void TfNome::FormDeactivate()
@@ -140,7 +153,7 @@ void TfNome::edNomeKeyPress(int key)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (edNome->text().isEmpty())
-            edNome->setText(QStringLiteral("Digite seu nome"));
+            edNome->setText(kAvisoNome);
         else
             edeMail->setFocus();
     } else if (key == Qt::Key_Escape) {
@@ -156,6 +169,8 @@ void TfNome::edeMailKeyPress(int key)
     }
     if ((key != Qt::Key_Return && key != Qt::Key_Enter) || edeMail->text().isEmpty())
         return;
+    // As after a double click, the match takes this screen's place.
+    const HandOver vez;
     if (!fJogo)
         fJogo = new TfJogo;
     fJogo->NomeJogador = edNome->text();
@@ -177,6 +192,9 @@ void TfNome::sgJogadoresDblClick(int row)
 {
     if (row < 0 || row >= kCapacidadeJogadores)
         return;
+    // The match takes this screen's place: the menu below is active again only once the
+    // player's turn is over, not between the two screens.
+    const HandOver vez;
     close();
     if (!fJogo)
         fJogo = new TfJogo;
@@ -196,6 +214,19 @@ void TfNome::btAlbumClick()
     // The album works on the current player: the one chosen here.
     EscolheJogador(row + 1);
     AbreAlbum();
+}
+
+void TfNome::selecionaAviso(QLineEdit* caixa, Qt::FocusReason motivo)
+{
+    // A box full of its prompt would refuse what is typed (the name's prompt fills its 15
+    // characters), and typing is meant to replace the prompt anyway.
+    if (caixa->text() != (caixa == edNome ? kAvisoNome : kAvisoEmail))
+        return;
+    if (motivo == Qt::MouseFocusReason)
+        // The click that gave the focus places the cursor once it is delivered.
+        QTimer::singleShot(0, caixa, &QLineEdit::selectAll);
+    else
+        caixa->selectAll();
 }
 
 void TfNome::jogaPartida()
@@ -227,6 +258,16 @@ void TfNome::jogaPartida()
 
 bool TfNome::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched == sgJogadores) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            sgJogadoresDblClick(sgJogadores->currentRow());
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusIn && (watched == edNome || watched == edeMail))
+        selecionaAviso(static_cast<QLineEdit*>(watched),
+                       static_cast<QFocusEvent*>(event)->reason());
     if (event->type() == QEvent::KeyPress && (watched == edNome || watched == edeMail)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {

@@ -40,7 +40,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void selecionaAviso(QLineEdit* caixa, Qt::FocusReason motivo);
     void jogaPartida();
+
+    // The list's place when it is shown alone.
+    QRect lugarDaGrade;
 };
 
 extern TfNome* fNome;

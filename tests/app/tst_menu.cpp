@@ -14,6 +14,7 @@
 #include "shell/tf_nome.h"
 #include "shell/tf_placar.h"
 #include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
 #include "tests/support/recording_platform.h"
 
 #include <QDir>
@@ -161,6 +162,50 @@ private Q_SLOTS:
         fPrin->Jogar();
         QCOMPARE(seen, QStringLiteral("fNome:Digite seu nome"));
         QCOMPARE(recorder->sounds, QStringList{"stop"});
+    }
+
+    void pickingAPlayerLeadsToTheMatchWithoutTheMenusFocusStep()
+    {
+        // As after a first match: the match screen is created again for the next one, and
+        // loading its bank lets events run between the player screen and the match.
+        delete fJogo;
+        fJogo = nullptr;
+        QFile(QStringLiteral("TernavoAlbum.tnv")).open(QIODevice::WriteOnly);
+        SomLigado = true;
+        fPrin->show();
+        QTRY_VERIFY(fPrin->isActiveScreen());
+        const int full = fPrin->height();
+        recorder->clearRecords();
+        QStringList heard;
+        QList<int> waited;
+        int height = 0;
+        ModalDriver driver;
+        driver.when(QStringLiteral("fNome"), [this](QWidget*) {
+            // Would the menu's focus step run now, its opening animation would play.
+            recorder->forcedRandom = {0};
+            QTableWidget* grid = fNome->sgJogadores;
+            const QPoint row = grid->visualRect(grid->model()->index(0, 0)).center();
+            // A double click comes after the press of its first click.
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, row);
+        });
+        driver.when(QStringLiteral("fJogo"), [&](QWidget* match) {
+            heard = recorder->sounds;
+            waited = recorder->sleeps;
+            height = fPrin->height();
+            fPrin->grab().save(QStringLiteral(DRIBOLEX_TEST_GRABS "/menu-sob-a-partida.png"));
+            match->close();
+        });
+        fPrin->Jogar();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(driver.finished());
+        QVERIFY(!heard.contains(QStringLiteral("loop estadio1.wav")));
+        QVERIFY(waited.isEmpty());
+        QCOMPARE(height, full);
+        // Back from player selection the menu is active again, and its focus step runs once.
+        QTRY_VERIFY(fPrin->isActiveScreen());
+        QCOMPARE(recorder->sounds.count(QStringLiteral("loop estadio1.wav")), 1);
+        fPrin->hide();
     }
 
     void explainOpensPageOneWithBack()

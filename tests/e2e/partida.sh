@@ -426,6 +426,25 @@ passo_reinicio() {
     no_menu
 }
 
+# A player file with no player in it: the list with its one empty row and the edit boxes, neither
+# over the other; after "Novo Jogador" the name typed replaces the prompt, with no key to select it.
+passo_arquivo_vazio() {
+    echo "== Um arquivo de jogadores vazio, e um nome digitado sobre o aviso"
+    fecha_jogo
+    : >"$jogo/TernavoAlbum.tnv"
+    inicia
+    clica menu "$(e 109)" "$(e 238)" # Jogar
+    espera 20 "a tela de jogadores não abriu" pronta nome
+    foto 21-jogador-arquivo-vazio
+    clica nome "$(e 230)" "$(e 406)" # Novo Jogador
+    digita nome type --delay 40 Davi
+    espera 10 "a tela de jogadores não mostrou o nome digitado" pronta nome
+    foto 22-jogador-nome-digitado
+    xdotool key Escape
+    espera 10 "a tela de jogadores não fechou" sumiu nome
+    no_menu
+}
+
 # The race: "Auxílio Técnico" clicked while the balls of a right answer grow. The blocking
 # waits of the growing balls let pending clicks run, so the click reaches the aid during the
 # judgement; it must be refused there: no penalty, the answer counts as any other.
@@ -489,6 +508,7 @@ if [ "$corrida" != only ]; then
     passo_empate
     passo_penalti
     passo_reinicio
+    passo_arquivo_vazio
 fi
 if [ "$corrida" != skip ]; then passo_corrida; fi
 fecha_jogo

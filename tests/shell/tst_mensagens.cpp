@@ -4,6 +4,7 @@
 #include "tests/support/recording_platform.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QTest>
 
 #include <memory>
@@ -125,6 +126,29 @@ private Q_SLOTS:
         QCOMPARE(recorder->sounds.last(), QStringLiteral("loop tempo.wav"));
         QVERIFY(fMensagens->imComSom->isHidden());
         fMensagens->close();
+    }
+
+    void firstShowingPaintsOnlyTheSoundOnIcon()
+    {
+        // What the icon's place shows on the first showing of the run, and once the icons have
+        // been switched off and on again, when only the sound-on icon is up for certain.
+        const auto iconArea = [] {
+            return fMensagens->grab(fMensagens->imComSom->geometry()).toImage();
+        };
+        QImage first;
+        ModalDriver driver;
+        driver.when(QStringLiteral("fMensagens"), [&first, &iconArea](QWidget*) {
+            first = iconArea();
+            fMensagens->bbCancelarClick();
+        });
+        platform().showModal(*fMensagens);
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        fMensagens->imComSomClick();
+        fMensagens->imSemSomClick();
+        const QImage alone = iconArea();
+        QVERIFY(!first.isNull());
+        first.save(QStringLiteral(DRIBOLEX_TEST_GRABS "/dialogo-icone-primeira-vez.png"));
+        QCOMPARE(first, alone);
     }
 
     void previousAnswerStaysUntilTheNext()

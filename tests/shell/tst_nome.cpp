@@ -12,6 +12,7 @@
 #include "tests/support/modal_driver.h"
 #include "tests/support/recording_platform.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -136,6 +137,72 @@ private Q_SLOTS:
         QCOMPARE(bytesDe(JogadorAtual).toByteArray(), QByteArray(19304, '\0'));
         QCOMPARE(matchName, QStringLiteral("fJogo:"));
         QVERIFY(!fJogo);
+    }
+
+    void emptyFileShowsTheBoxesBesideTheList()
+    {
+        writeAlbum({});
+        ModalDriver driver;
+        driver.when(QStringLiteral("fNome"), [](QWidget*) {
+            const QRect grid = fNome->sgJogadores->geometry();
+            for (QLineEdit* box : {fNome->edNome, fNome->edeMail}) {
+                QVERIFY(box->isVisible());
+                QVERIFY(!box->geometry().intersects(grid));
+                QCOMPARE(fNome->Panel1->childAt(box->geometry().center()), box);
+            }
+            QVERIFY(fNome->sgJogadores->isVisible());
+            QVERIFY(
+                fNome->sgJogadores->visualRect(fNome->sgJogadores->model()->index(0, 0)).isValid());
+            fNome->grab().save(QStringLiteral(DRIBOLEX_TEST_GRABS "/jogadores-arquivo-vazio.png"));
+            fNome->close();
+        });
+        fPrin->Jogar();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(driver.finished());
+    }
+
+    void typingReplacesThePrompts()
+    {
+        writeAlbum(player("Bia", "bia@x.br"));
+        ModalDriver driver;
+        driver.when(QStringLiteral("fNome"), [this](QWidget*) {
+            QTest::mouseClick(fNome->BitBtn1, Qt::LeftButton);
+            // Keys go where the focus is, as the player's keyboard would send them.
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("Ana"));
+            QCOMPARE(fNome->edNome->text(), QStringLiteral("Ana"));
+            fNome->grab().save(QStringLiteral(DRIBOLEX_TEST_GRABS "/jogadores-nome-digitado.png"));
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), fNome->edeMail);
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("ana@x.br"));
+            QCOMPARE(fNome->edeMail->text(), QStringLiteral("ana@x.br"));
+            expectMatch();
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+        });
+        fPrin->Jogar();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(driver.finished());
+        QCOMPARE(matchName, QStringLiteral("fJogo:Ana"));
+        QCOMPARE(readAll(album()), player("Bia", "bia@x.br") + player("Ana", "ana@x.br"));
+    }
+
+    void enterOnARowStartsTheMatch()
+    {
+        writeAlbum(player("Ana", "ana@x.br") + player("Bia", "bia@x.br"));
+        ModalDriver driver;
+        driver.when(QStringLiteral("fNome"), [this](QWidget*) {
+            QTableWidget* grid = fNome->sgJogadores;
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(0, 0)).center());
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), grid);
+            expectMatch();
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+        });
+        fPrin->Jogar();
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY(driver.finished());
+        QCOMPARE(matchName, QStringLiteral("fJogo:Bia"));
+        QCOMPARE(IdxJogador, 2);
     }
 
     void stickersAreNotDealtWithoutAPlayerInTheFile()
