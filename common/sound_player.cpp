@@ -12,8 +12,13 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr int kChannel = 0;
+// Short enough to sound like a stop, long enough not to click.
+constexpr int kFadeFrames = kRate * 15 / 1000;
+// A fade is mixed within the next device buffer (23 ms); past this the mixer has stalled.
+constexpr Uint32 kFadeWaitMs = 250;
 
-// Two short rising tones with a soft decay, in the device format (16-bit stereo).
+// Two short rising tones with a soft decay, in the device format (16-bit stereo). Each tone
+// also fades out at its end, so that neither stops with a click.
 QByteArray makeAlert()
 {
     const int frames = kRate * 3 / 10;
@@ -24,7 +29,8 @@ QByteArray makeAlert()
         const bool second = i >= frames / 2;
         const double local = second ? t - 0.15 : t;
         const double freq = second ? 880.0 : 660.0;
-        const double envelope = std::exp(-local * 18.0) * std::min(1.0, local * 400.0);
+        const double envelope = std::exp(-local * 18.0) * std::min(1.0, local * 400.0) *
+                                std::min(1.0, (0.15 - local) * 400.0);
         const auto sample = qint16(std::sin(2 * std::numbers::pi * freq * t) * envelope * 9000);
         out[2 * i] = sample;
         out[2 * i + 1] = sample;
@@ -38,7 +44,7 @@ SoundPlayer::~SoundPlayer()
 {
     if (state != State::Open)
         return;
-    Mix_HaltChannel(-1);
+    fadeOut();
     for (Mix_Chunk* chunk : std::as_const(chunks)) {
         if (chunk)
             Mix_FreeChunk(chunk);
@@ -76,12 +82,53 @@ Mix_Chunk* SoundPlayer::chunkFor(const QString& path)
     return it.value() ? it.value() : alert;
 }
 
+// Mix_FadeOutChannel would not do: it sets the volume once per device buffer and halts at the
+// last step, which still clicks. This ramp is applied sample by sample as the sound is mixed.
+void SoundPlayer::fadeEffect(int, void* stream, int length, void* data)
+{
+    auto& fade = *static_cast<Fade*>(data);
+    if (!fade.requested)
+        return;
+    auto* samples = static_cast<Sint16*>(stream);
+    const int count = length / int(sizeof(Sint16));
+    for (int i = 0; i < count; i += 2) {
+        // A squared ramp: the last milliseconds before silence are far below the sound.
+        const float ramp = float(fade.framesLeft) / kFadeFrames;
+        const float gain = ramp * ramp;
+        samples[i] = Sint16(float(samples[i]) * gain);
+        samples[i + 1] = Sint16(float(samples[i + 1]) * gain);
+        if (fade.framesLeft > 0)
+            --fade.framesLeft;
+    }
+    if (fade.framesLeft == 0)
+        fade.silent = true;
+}
+
+void SoundPlayer::fadeOut()
+{
+    if (!Mix_Playing(kChannel))
+        return;
+    fade.requested = true;
+    const Uint32 deadline = SDL_GetTicks() + kFadeWaitMs;
+    while (!fade.silent && Mix_Playing(kChannel) && SDL_GetTicks() < deadline)
+        SDL_Delay(1);
+    Mix_HaltChannel(kChannel);
+}
+
 void SoundPlayer::start(const QString& path, int loops)
 {
     if (!open())
         return;
-    Mix_HaltChannel(kChannel);
-    Mix_PlayChannel(kChannel, chunkFor(path), loops);
+    Mix_Chunk* chunk = chunkFor(path);
+    // One channel: the next sound starts once the last one has faded.
+    fadeOut();
+    // A fade registered just as its sound ended would stay behind on the idle channel.
+    Mix_UnregisterAllEffects(kChannel);
+    fade.requested = false;
+    fade.silent = false;
+    fade.framesLeft = kFadeFrames;
+    if (Mix_PlayChannel(kChannel, chunk, loops) == kChannel)
+        Mix_RegisterEffect(kChannel, &SoundPlayer::fadeEffect, nullptr, &fade);
 }
 
 void SoundPlayer::playOnce(const QString& path)
@@ -106,5 +153,5 @@ void SoundPlayer::playAndWait(const QString& path)
 void SoundPlayer::stop()
 {
     if (state == State::Open)
-        Mix_HaltChannel(kChannel);
+        fadeOut();
 }

@@ -8,8 +8,11 @@
 # Screenshots and the game's output go to the folder given (default: build/e2e); a failure
 # leaves the screen it saw there as falha.png.
 # DRIBOLEX_E2E_RACE=skip leaves the race out; DRIBOLEX_E2E_RACE=only runs the race alone.
-# Needs: xvfb xdotool imagemagick. The bank is replaced by one whose right answer is always the
-# longest text, so that the script can find it on the screen: its option takes two lines.
+# The game's sound is recorded through SDL's disk driver, one file per start, and must never be
+# cut off: tools/confere-cortes.py looks at every stop.
+# Needs: xvfb xdotool imagemagick python3. The bank is replaced by one whose right answer is
+# always the longest text, so that the script can find it on the screen: its option takes two
+# lines.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 saida=$(realpath -m "${1:-build/e2e}")
@@ -20,7 +23,7 @@ case $corrida in run | skip | only) ;; *)
     ;;
 esac
 mkdir -p "$saida"
-rm -f "$saida"/*.png "$saida/jogo.log"
+rm -f "$saida"/*.png "$saida"/*.raw "$saida/jogo.log"
 tmp=$(mktemp -d)
 jogo=$tmp/jogo
 tela=$tmp/tela.png
@@ -149,8 +152,11 @@ digita() { # screen xdotool-arguments...
     xdotool "$@"
 }
 
+gravacoes=0
 inicia() {
-    (cd "$jogo" && exec ./dribolex) >>"$saida/jogo.log" 2>&1 &
+    gravacoes=$((gravacoes + 1))
+    (cd "$jogo" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$saida/som$gravacoes.raw" \
+        exec ./dribolex) >>"$saida/jogo.log" 2>&1 &
     pid_jogo=$!
     no_menu
 }
@@ -297,10 +303,16 @@ confere_figurinhas() { # name count why
     echo "$1: $total figurinha(s) no arquivo"
 }
 
+icone_mudou() { pronta menu && captura && [ "$(assinatura "$(area 564 145 40 37)")" != "$1" ]; }
 passo_abertura() {
     echo "== Menu e explicações"
     inicia
     foto 01-menu
+    captura
+    local icone
+    icone=$(assinatura "$(area 564 145 40 37)")
+    clica menu "$(e 584)" "$(e 163)" # Ligar o som: off at every start, on for the recording
+    espera 10 "o ícone do som não mudou" icone_mudou "$icone"
     clica menu "$(e 304)" "$(e 238)" # Explicar
     espera 20 "as explicações não abriram" pronta dialogo
     foto 02-explicacoes
@@ -512,4 +524,5 @@ if [ "$corrida" != only ]; then
 fi
 if [ "$corrida" != skip ]; then passo_corrida; fi
 fecha_jogo
+python3 tools/confere-cortes.py "$saida"/som*.raw || falha "o som do jogo foi cortado"
 echo "Partida de ponta a ponta: ok"

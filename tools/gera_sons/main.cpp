@@ -59,11 +59,25 @@ Sinal torcida(double segundos, double cauda, int vozes, float animacao, std::uin
     return s;
 }
 
+// Slow swells of the whole crowd, a whole number of them over the loop so that they join.
+void respira(Sinal& s, double duracao, int ondas)
+{
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const double u = double(i) / kTaxa / duracao;
+        s[i] *= float(1 + 0.2 * std::sin(2 * kPi * ondas * u) +
+                      0.08 * std::sin(2 * kPi * (ondas + 2) * u + 1));
+    }
+}
+
+// The crowd loops play for as long as a screen is open: over 20 s, their repeats go unnoticed.
 Sinal estadio1()
 {
     // A calm murmur with scattered voices.
-    Sinal s = torcida(8.0, 0.6, 70, 1.0f, 1001);
-    s = fechaLaco(s, 8.0);
+    const double duracao = 20.5, cauda = 0.6;
+    Sinal s = torcida(duracao, cauda, 170, 1.0f, 1001);
+    respira(s, duracao, 3);
+    s = fechaLaco(s, duracao);
+    comecaNoZero(s);
     normaliza(s, kPico * 0.9f);
     return s;
 }
@@ -71,16 +85,17 @@ Sinal estadio1()
 Sinal estadio2()
 {
     // A livelier crowd with a rhythmic clap: three claps and a rest, over and over.
-    const double duracao = 7.2, cauda = 0.6;
-    Sinal s = torcida(duracao, cauda, 110, 1.2f, 2002);
+    const double compasso = 1.2, duracao = 18 * compasso, cauda = 0.6;
+    Sinal s = torcida(duracao, cauda, 300, 1.2f, 2002);
+    respira(s, duracao, 4);
     Ruido r(2003);
-    const double compasso = 1.2; // 6 bars in the loop
     for (double t = 0.05; t < duracao + cauda - 0.2; t += compasso)
         for (int k = 0; k < 3; ++k)
             for (int pessoa = 0; pessoa < 6; ++pessoa)
                 mistura(s, batida(0.12, r.entre(1200, 2200), 0, 38, r),
                         amostras(t + k * 0.3 + r.entre(0, 0.025f)), 0.18f);
     s = fechaLaco(s, duracao);
+    comecaNoZero(s);
     normaliza(s, kPico * 0.9f);
     return s;
 }
@@ -94,31 +109,6 @@ Sinal tempo()
         Sinal tique = batida(0.06, k % 2 ? 2600 : 3400, k % 2 ? 1400 : 1900, 90, r);
         mistura(s, tique, amostras(0.1 + k * 0.5));
     }
-    normaliza(s, kPico);
-    return s;
-}
-
-Sinal goleiro()
-{
-    // Low drone with a whole number of cycles in the loop and a heartbeat pulse on top.
-    const double duracao = 4.0;
-    Sinal s = silencio(duracao);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const double t = double(i) / kTaxa;
-        s[i] =
-            float(0.25 * std::sin(2 * kPi * 55 * t) + 0.1 * std::sin(2 * kPi * 82.5 * t) +
-                  0.06 * std::sin(2 * kPi * 110 * t) * (0.5 + 0.5 * std::sin(2 * kPi * 0.5 * t)));
-    }
-    for (double batimento = 0.2; batimento < duracao; batimento += 0.8)
-        for (const auto& [atraso, forca] : {std::pair{0.0, 1.0f}, std::pair{0.22, 0.7f}}) {
-            Sinal pulso(amostras(0.3));
-            for (std::size_t i = 0; i < pulso.size(); ++i) {
-                const double t = double(i) / kTaxa;
-                pulso[i] = forca * float(std::exp(-t * 18) * std::sin(2 * kPi * (60 - 40 * t) * t) *
-                                         std::min(1.0, t / 0.004));
-            }
-            mistura(s, pulso, amostras(batimento + atraso), 0.9f);
-        }
     normaliza(s, kPico);
     return s;
 }
@@ -161,14 +151,14 @@ Sinal acerto()
 
 Sinal errada1()
 {
-    // A descending, slightly rough buzz.
+    // A descending, slightly rough buzz, pitched where a small speaker still plays it.
     const double duracao = 0.8;
     Sinal s = silencio(duracao);
-    Biquad filtro = Biquad::passaBaixa(1600, 0.8f);
+    Biquad filtro = Biquad::passaBaixa(2400, 0.8f);
     double fase = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / kTaxa;
-        const double f = 330 * std::pow(0.45, t / duracao) * (1 + 0.02 * std::sin(2 * kPi * 9 * t));
+        const double f = 587 * std::pow(0.55, t / duracao) * (1 + 0.02 * std::sin(2 * kPi * 9 * t));
         fase += f / kTaxa;
         fase -= std::floor(fase);
         const double serra = 1 - 2 * fase, quadrada = fase < 0.5 ? 0.6 : -0.6;
@@ -214,6 +204,31 @@ Sinal nota(double segundos, float f, float brilho)
     return s;
 }
 
+Sinal goleiro()
+{
+    // The stadium holds its breath: a hushed murmur, a heartbeat knocking at 75 beats a minute
+    // and two notes a semitone apart rocking on every half beat, all of it pitched where a
+    // small speaker still plays.
+    const double pulso = 0.8, duracao = 8 * pulso;
+    Ruido r(4501);
+    Sinal s = murmurio(duracao + 0.5, 1000, 0.8f, r);
+    for (float& x : s)
+        x *= 0.3f;
+    s = fechaLaco(s, duracao);
+    // The beats come back on every lap: added after the blend, which would double them.
+    const float notas[] = {329.63f, 349.23f};
+    for (int k = 0; k < 8; ++k) {
+        const double t = 0.1 + k * pulso;
+        misturaEmLaco(s, batida(0.25, 500, 420, 25, r), amostras(t));
+        misturaEmLaco(s, batida(0.25, 500, 420, 25, r), amostras(t + 0.2), 0.6f);
+        for (int meio = 0; meio < 2; ++meio)
+            misturaEmLaco(s, nota(1.0, notas[meio], 0.5f), amostras(t + meio * pulso / 2), 0.25f);
+    }
+    comecaNoZero(s);
+    normaliza(s, kPico);
+    return s;
+}
+
 Sinal saida()
 {
     // Three falling notes: leaving.
@@ -228,14 +243,14 @@ Sinal saida()
 
 Sinal suspense()
 {
-    // A snare roll growing louder and faster.
+    // A snare roll growing louder and faster, its drum body tuned up for small speakers.
     const double duracao = 1.0;
     Sinal s = silencio(duracao);
     Ruido r(7001);
     double t = 0;
     while (t < duracao - 0.08) {
         const double u = t / duracao;
-        mistura(s, batida(0.09, 2500, 190, 45, r), amostras(t), float(0.25 + 0.75 * u * u));
+        mistura(s, batida(0.09, 2500, 340, 45, r), amostras(t), float(0.25 + 0.75 * u * u));
         t += 0.055 - 0.02 * u;
     }
     fades(s, 0.005, 0.06);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace sintese {
 
@@ -97,6 +98,12 @@ void mistura(Sinal& destino, const Sinal& fonte, std::size_t inicio, float ganho
         destino[inicio + i] += fonte[i] * ganho;
 }
 
+void misturaEmLaco(Sinal& laco, const Sinal& fonte, std::size_t inicio, float ganho)
+{
+    for (std::size_t i = 0; i < fonte.size() && !laco.empty(); ++i)
+        laco[(inicio + i) % laco.size()] += fonte[i] * ganho;
+}
+
 void fades(Sinal& s, double entrada, double saida)
 {
     const std::size_t a = std::min(amostras(entrada), s.size());
@@ -130,6 +137,22 @@ Sinal fechaLaco(const Sinal& s, double duracao)
         laco[i] = float(s[i] * std::sin(t * kPi / 2) + s[n + i] * std::cos(t * kPi / 2));
     }
     return laco;
+}
+
+void comecaNoZero(Sinal& laco)
+{
+    std::size_t melhor = 0;
+    float menor = std::numeric_limits<float>::max();
+    for (std::size_t i = 1; i < laco.size(); ++i) {
+        if ((laco[i - 1] < 0) == (laco[i] < 0))
+            continue;
+        const float passo = std::fabs(laco[i - 1]) + std::fabs(laco[i]);
+        if (passo < menor) {
+            menor = passo;
+            melhor = i;
+        }
+    }
+    std::rotate(laco.begin(), laco.begin() + std::ptrdiff_t(melhor), laco.end());
 }
 
 Sinal voz(double segundos, float f0, float f0fim, float f1, float f2, Ruido& r)

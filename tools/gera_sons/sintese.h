@@ -40,6 +40,8 @@ Sinal silencio(double segundos);
 std::size_t amostras(double segundos);
 // Adds fonte into destino starting at sample inicio (clipped to destino's length).
 void mistura(Sinal& destino, const Sinal& fonte, std::size_t inicio, float ganho = 1);
+// The same for a loop: what runs past the end comes in again at the start.
+void misturaEmLaco(Sinal& laco, const Sinal& fonte, std::size_t inicio, float ganho = 1);
 // Linear fade in and out, in seconds.
 void fades(Sinal& s, double entrada, double saida);
 // Scales so the highest peak sits at pico (linear, e.g. 0.66 = -3.6 dBFS).
@@ -47,6 +49,9 @@ void normaliza(Sinal& s, float pico);
 // Turns a signal of duracao + cauda seconds into a loop of duracao seconds: the tail is blended
 // into the head, so the last sample leads into the first as two neighbouring samples do.
 Sinal fechaLaco(const Sinal& s, double duracao);
+// Turns a loop so that it starts at its gentlest zero crossing: it then starts and ends at zero,
+// and its last sample still leads into its first.
+void comecaNoZero(Sinal& laco);
 
 // A voice: a buzzing pulse at f0 (with vibrato and a pitch glide to f0fim) through two formants.
 Sinal voz(double segundos, float f0, float f0fim, float f1, float f2, Ruido& r);
