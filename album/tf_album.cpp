@@ -1,9 +1,10 @@
 #include "tf_album.h"
 
-#include "formata_numero.h"
-#include "jogadores.h"
-#include "platform.h"
-#include "report_errors.h"
+#include "common/formata_numero.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "content/recursos/recursos.h"
+#include "data/jogadores.h"
 
 #include <QKeyEvent>
 
@@ -72,11 +73,11 @@ TfAlbum::TfAlbum(QWidget* parent)
     Panel3 = quadro(this, QRect(530, 216, 110, 70), QStringLiteral("Ocultas"), &StaticText5);
     BitBtn3 = new QPushButton(QStringLiteral("Ver"), this);
     BitBtn3->setGeometry(555, 296, 60, 30);
-    BitBtn1 = new QPushButton(QIcon(QStringLiteral(":/arte/seta_anterior.png")),
-                              QStringLiteral("Anterior"), this);
+    BitBtn1 =
+        new QPushButton(QIcon(caminhoArte(u"seta_anterior.png")), QStringLiteral("Anterior"), this);
     BitBtn1->setGeometry(530, 560, 110, 50);
-    BitBtn2 = new QPushButton(QIcon(QStringLiteral(":/arte/seta_proxima.png")),
-                              QStringLiteral("Próxima"), this);
+    BitBtn2 =
+        new QPushButton(QIcon(caminhoArte(u"seta_proxima.png")), QStringLiteral("Próxima"), this);
     BitBtn2->setGeometry(530, 620, 110, 50);
     btFechar = new QPushButton(QStringLiteral("Fechar"), this);
     btFechar->setGeometry(530, 480, 110, 50);

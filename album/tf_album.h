@@ -1,9 +1,9 @@
 #pragma once
 
-#include "label.h"
-#include "panel.h"
-#include "picture.h"
-#include "screen.h"
+#include "common/label.h"
+#include "common/panel.h"
+#include "common/picture.h"
+#include "common/screen.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
 #include "tf_pacotinho.h"
 
-#include "catalogo.h"
-#include "estado_partida.h"
-#include "formata_numero.h"
-#include "jogadores.h"
-#include "report_errors.h"
+#include "common/formata_numero.h"
+#include "common/report_errors.h"
+#include "data/catalogo.h"
+#include "data/jogadores.h"
+#include "match/estado_partida.h"
 #include "tf_album.h"
 
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "desktop_platform.h"
-#include "game_application.h"
+#include "common/desktop_platform.h"
+#include "common/game_application.h"
+#include "common/pastas.h"
+#include "content/recursos/recursos.h"
+#include "data/pasta_usuario.h"
 #include "inicio.h"
-#include "pasta_usuario.h"
-#include "pastas.h"
-#include "recursos.h"
 #include "tf_prin.h"
 
 #include <QDir>

@@ -1,13 +1,13 @@
 #include "tf_prin.h"
 
-#include "ajusta_tela.h"
-#include "catalogo.h"
-#include "platform.h"
-#include "recursos.h"
-#include "report_errors.h"
-#include "sons.h"
-#include "tf_mensagens.h"
-#include "tf_nome.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "content/recursos/recursos.h"
+#include "data/catalogo.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_nome.h"
 
 #include <QGraphicsDropShadowEffect>
 
@@ -39,7 +39,7 @@ void TfPrin::criaControles()
     pnTitulo->setGeometry(0, 0, 608, 141);
     imTitulo = new Picture(pnTitulo);
     imTitulo->setGeometry(0, 0, 608, 141);
-    imTitulo->setPixmap(QPixmap(QStringLiteral(":/arte/titulo.jpg")));
+    imTitulo->setArt(caminhoArte(u"titulo.jpg"));
     Label4 = new Label(QStringLiteral("Dribolex"), pnTitulo);
     Label4->setGeometry(24, 14, 400, 110);
     Label4->setFontColor(QColor(0, 160, 0));
@@ -66,22 +66,22 @@ void TfPrin::criaControles()
     pnOpcoes->setGeometry(0, 141, 608, 239);
     pnOpcoes->setColor(QColor(226, 240, 214));
     const struct {
-        const char* arte;
+        const char16_t* arte;
         const char* texto;
         QColor cor;
         Qt::CursorShape cursor;
         int left;
     } itens[] = {
-        {":/arte/menu_jogar.png", "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
-        {":/arte/menu_explicar.png", "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
-        {":/arte/menu_sair.png", "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
+        {u"menu_jogar.png", "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
+        {u"menu_explicar.png", "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
+        {u"menu_sair.png", "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
     };
     Picture* figuras[3];
     Label* legendas[3];
     for (int i = 0; i < 3; ++i) {
         auto* figura = new Picture(pnOpcoes);
         figura->setGeometry(itens[i].left, 12, 170, 170);
-        figura->setPixmap(QPixmap(QLatin1String(itens[i].arte)));
+        figura->setArt(caminhoArte(itens[i].arte));
         figura->setCursor(itens[i].cursor);
         figura->setAccessibleName(QString::fromUtf8(itens[i].texto));
         auto* legenda = new Label(QString::fromUtf8(itens[i].texto), pnOpcoes);
@@ -110,12 +110,12 @@ void TfPrin::criaControles()
 
     imSemSom = new Picture(pnOpcoes);
     imSemSom->setGeometry(564, 4, 40, 37);
-    imSemSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_desligado.png")));
+    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->setToolTip(QStringLiteral("Ligar o som"));
     imComSom = new Picture(pnOpcoes);
     imComSom->setGeometry(564, 4, 40, 37);
-    imComSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_ligado.png")));
+    imComSom->setArt(caminhoArte(u"som_ligado.png"));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imComSom->setToolTip(QStringLiteral("Desligar o som"));
     connect(imComSom, &Picture::clicked, this, &TfPrin::imComSomClick);
@@ -192,18 +192,7 @@ void TfPrin::Jogar()
 void TfPrin::Explicar()
 {
     som::para();
-    if (!fMensagens)
-        fMensagens = new TfMensagens;
-    fMensagens->bbCancelar->setText(QStringLiteral("voltar"));
-    fMensagens->bbSim->hide();
-    fMensagens->bbNao->hide();
-    fMensagens->bbCancelar->show();
-    // A page that cannot be loaded leaves the dialog as its next caller expects it.
-    if (reportErrors(
-            [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp1.jpg")); }))
-        platform().showModal(*fMensagens);
-    fMensagens->bbSim->show();
-    fMensagens->bbNao->show();
+    abreAjuda(QStringLiteral("ImagemExp1.jpg"), QStringLiteral("voltar"));
 }
 
 void TfPrin::FimDeJogo()

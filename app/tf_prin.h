@@ -1,10 +1,10 @@
 #pragma once
 
-#include "label.h"
-#include "panel.h"
-#include "picture.h"
-#include "screen.h"
-#include "sons.h"
+#include "common/label.h"
+#include "common/panel.h"
+#include "common/picture.h"
+#include "common/screen.h"
+#include "shell/sons.h"
 
 // The main menu: play, explanations, quit, the sound switch and the banner. It also holds the
 // goals of the running match.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen.h"
+#include "common/screen.h"
 
 // An empty window, created at start-up and never shown.
 class TfTrocas : public Screen {

@@ -1,11 +1,11 @@
 // Prints how long the data files take to load and save, each beside a plain read or write of
 // the same bytes, with the game's own platform (events are let run between records).
 
-#include "banco_questoes.h"
-#include "banco_tsv.h"
-#include "catalogo.h"
-#include "desktop_platform.h"
-#include "jogadores.h"
+#include "common/desktop_platform.h"
+#include "data/banco_questoes.h"
+#include "data/banco_tsv.h"
+#include "data/catalogo.h"
+#include "data/jogadores.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,8 +52,8 @@ void row(const char* what, double game, double plain)
 
 class BenchPlatform : public DesktopPlatform {
 public:
-    explicit BenchPlatform(QString folder)
-        : folder(std::move(folder))
+    explicit BenchPlatform(QString pasta)
+        : folder(std::move(pasta))
     {
     }
     QString programFolder() override { return folder; }

@@ -1,9 +1,9 @@
 // Prints how long start-up takes: fonts, the nine screens with their creation steps (picture
 // catalogue, question bank, album page), on the game folder the build lays out.
 
-#include "desktop_platform.h"
-#include "inicio.h"
-#include "recursos.h"
+#include "app/inicio.h"
+#include "common/desktop_platform.h"
+#include "content/recursos/recursos.h"
 
 #include <QApplication>
 #include <QDir>

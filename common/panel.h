@@ -22,7 +22,6 @@ public:
     Bevel bevelOuter() const { return outer; }
     void setBevelInner(Bevel bevel);
     void setBevelWidth(int width);
-    int bevelWidth() const { return bevel; }
     void setBorderWidth(int width);
     void setSingleBorder(bool on);
 

@@ -6,6 +6,24 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
+
+namespace {
+
+QPixmap artAtSize(const QString& path, const QSize& size)
+{
+    const QString key = QStringLiteral("%1@%2x%3").arg(path).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    QImageReader reader(path);
+    reader.setScaledSize(size);
+    pixmap = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace
 
 Picture::Picture(QWidget* parent)
     : QWidget(parent)
@@ -28,14 +46,26 @@ void Picture::load(const QString& path)
     setPixmap(QPixmap::fromImage(image));
 }
 
+void Picture::setArt(const QString& path)
+{
+    file = path;
+    art = true;
+    picture = {};
+    update();
+}
+
 void Picture::setPixmap(const QPixmap& pixmap)
 {
+    art = false;
     picture = pixmap;
     update();
 }
 
 void Picture::paintEvent(QPaintEvent*)
 {
+    const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (art && picture.size() != pixels && !pixels.isEmpty())
+        picture = artAtSize(file, pixels);
     if (picture.isNull())
         return;
     QPainter painter(this);

@@ -13,6 +13,9 @@ public:
 
     // Loads a picture file; throws GameError when it cannot be read.
     void load(const QString& path);
+    // Shows one of the program's own pictures, decoded only when first painted, at the size it
+    // is painted, and shared with every control that paints it at that size.
+    void setArt(const QString& path);
     void setPixmap(const QPixmap& pixmap);
     const QPixmap& pixmap() const { return picture; }
     QString fileName() const { return file; }
@@ -32,5 +35,6 @@ protected:
 private:
     QPixmap picture;
     QString file;
+    bool art = false;
     int tagValue = 0;
 };

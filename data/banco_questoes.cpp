@@ -1,7 +1,7 @@
 #include "banco_questoes.h"
 
 #include "arquivo_atomico.h"
-#include "platform.h"
+#include "common/platform.h"
 
 #include <QFile>
 
@@ -17,8 +17,6 @@ namespace {
 bool carregado = false;
 // Whole records past the table's capacity, written back untouched.
 QByteArray excedente;
-// A bank this large is not a bank: it is refused instead of being read into memory.
-constexpr qint64 kTamanhoMaximo = 64 * 1024 * 1024;
 
 int digito(char c)
 {

@@ -155,7 +155,8 @@ ResultadoImportacao importaBanco(QByteArrayView tsv)
     if (linhas.isEmpty() || (!comFonte && linhas.first() != QLatin1String(kCabecalhoTsv)))
         return {{},
                 QStringLiteral("linha 1: falta o cabeçalho \"%1\"")
-                    .arg(QString::fromLatin1(kCabecalhoTsv).replace('\t', "<TAB>"))};
+                    .arg(QString::fromLatin1(kCabecalhoTsv)
+                             .replace(QLatin1Char('\t'), QStringLiteral("<TAB>")))};
 
     QByteArray banco;
     banco.reserve((linhas.size() - 1) * qsizetype(sizeof(tQuestao)));

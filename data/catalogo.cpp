@@ -1,9 +1,9 @@
 #include "catalogo.h"
 
 #include "arquivo_atomico.h"
-#include "formata_numero.h"
-#include "game_error.h"
-#include "platform.h"
+#include "common/formata_numero.h"
+#include "common/game_error.h"
+#include "common/platform.h"
 
 #include <QFile>
 
@@ -20,7 +20,6 @@ QByteArray excedente;
 bool protegido = false;
 bool avisado = false;
 bool sorteando = false;
-constexpr qint64 kTamanhoMaximo = 64 * 1024 * 1024;
 
 QString mensagemAbertura()
 {

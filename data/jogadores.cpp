@@ -1,8 +1,8 @@
 #include "jogadores.h"
 
 #include "arquivo_atomico.h"
-#include "game_error.h"
-#include "platform.h"
+#include "common/game_error.h"
+#include "common/platform.h"
 
 #include <QFile>
 
@@ -19,7 +19,6 @@ namespace {
 QByteArray excedente;
 // The file is written only after a load that succeeded, so a failed read never shortens it.
 bool carregado = false;
-constexpr qint64 kTamanhoMaximo = 256 * 1024 * 1024;
 
 [[noreturn]] void falha(const QString& acao, const QString& erro)
 {

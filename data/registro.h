@@ -9,6 +9,9 @@
 #include <cstring>
 #include <type_traits>
 
+// No game file is read past this size: a larger one is refused, never loaded into memory.
+inline constexpr qint64 kTamanhoMaximo = 256 * 1024 * 1024;
+
 // A length-prefixed single-byte text field of fixed capacity, as stored in the files. Bytes
 // after the text carry no meaning and are kept as they were.
 template <int Capacidade> struct TextoCurto {

@@ -1,6 +1,6 @@
 // Any bytes load as a bank, and a save after the load writes back exactly its whole records.
 
-#include "banco_questoes.h"
+#include "data/banco_questoes.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

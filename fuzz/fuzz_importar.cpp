@@ -1,7 +1,7 @@
 // Any text either is refused or imports into a bank that checks clean and exports back into
 // the same bank.
 
-#include "banco_tsv.h"
+#include "data/banco_tsv.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,7 +1,7 @@
 // Any bytes load as a player file, and a save writes back exactly its whole records.
 
+#include "data/jogadores.h"
 #include "fuzz_support.h"
-#include "jogadores.h"
 
 #include <QDir>
 #include <QFileInfo>

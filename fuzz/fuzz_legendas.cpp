@@ -1,6 +1,6 @@
 // Any bytes load as a legend file; a draw then deals 1..138 and keeps every whole record.
 
-#include "catalogo.h"
+#include "data/catalogo.h"
 #include "fuzz_support.h"
 
 #include <QDir>

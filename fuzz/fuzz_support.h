@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recording_platform.h"
+#include "tests/support/recording_platform.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,20 +3,19 @@
 
 #include "tf_jogo.h"
 
-#include "ajusta_tela.h"
-#include "banco_questoes.h"
-#include "catalogo.h"
+#include "app/tf_prin.h"
+#include "common/ajusta_tela.h"
+#include "common/game_error.h"
+#include "common/platform.h"
 #include "cores_jogo.h"
+#include "data/banco_questoes.h"
+#include "data/catalogo.h"
 #include "estado_partida.h"
-#include "game_error.h"
-#include "platform.h"
-#include "report_errors.h"
-#include "sons.h"
-#include "tf_ajuda_gol.h"
-#include "tf_mensagens.h"
-#include "tf_nome.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_nome.h"
+#include "shell/tf_placar.h"
 
 #include <QKeyEvent>
 
@@ -422,18 +421,8 @@ void TfJogo::bbSubstClick()
     if (!aceitaAjuda(Fase))
         return;
     imNaoClick();
-    fMensagens->bbCancelar->hide();
-    const bool pagina = reportErrors(
-        [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemPgt1.jpg")); });
-    if (pagina) {
-        // Only an answer given now counts: a dialog closed without one must not replay an
-        // earlier yes.
-        fMensagens->Resposta.clear();
-        platform().showModal(*fMensagens);
-        if (fMensagens->Resposta == QLatin1String("S"))
-            substitui();
-    }
-    fMensagens->bbCancelar->show();
+    if (abreAjuda(QStringLiteral("ImagemPgt1.jpg")) == QLatin1String("S"))
+        substitui();
 }
 
 void TfJogo::substitui()

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "label.h"
-#include "panel.h"
-#include "picture.h"
+#include "common/label.h"
+#include "common/panel.h"
+#include "common/picture.h"
+#include "common/screen.h"
 #include "regras_partida.h"
-#include "screen.h"
-#include "sons.h"
+#include "shell/sons.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // The controls of the match screen: its layout at design size, built once at creation.
 
+#include "content/recursos/recursos.h"
 #include "cores_jogo.h"
-#include "recursos.h"
 #include "tf_jogo.h"
 
 namespace {
@@ -14,7 +14,7 @@ Picture* picture(QWidget* parent, const QRect& geometry, const QString& art)
     auto* p = new Picture(parent);
     p->setGeometry(geometry);
     if (!art.isEmpty())
-        p->setPixmap(QPixmap(art));
+        p->setArt(art);
     return p;
 }
 
@@ -39,7 +39,7 @@ void TfJogo::criaControles()
     Panel1->setSingleBorder(true);
     Panel1->setBevelOuter(Panel::Bevel::None);
     Panel1->setBevelInner(Panel::Bevel::Lowered);
-    Image1 = picture(Panel1, QRect(0, 0, 916, 652), QStringLiteral(":/arte/fundo_jogo.jpg"));
+    Image1 = picture(Panel1, QRect(0, 0, 916, 652), caminhoArte(u"fundo_jogo.jpg"));
 
     lbNumQuestao = label(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120, true,
                          fonteDestaque());
@@ -52,8 +52,8 @@ void TfJogo::criaControles()
     const char* const letras[] = {"A.", "B.", "C."};
     const char* const teclas[] = {"Tecla 1 ou A", "Tecla 2 ou B", "Tecla 3 ou C"};
     const char* const cores[] = {"br", "az", "am", "vd"};
-    const char* const artes[] = {":/arte/bola_branca.png", ":/arte/bola_azul.png",
-                                 ":/arte/bola_amarela.png", ":/arte/bola_verde.png"};
+    const char16_t* const artes[] = {u"bola_branca.png", u"bola_azul.png", u"bola_amarela.png",
+                                     u"bola_verde.png"};
     const int esquerdas[] = {420, 352, 376, 400};
     Panel* paineis[3];
     Label* letrasOp[3];
@@ -92,12 +92,12 @@ void TfJogo::criaControles()
         for (Label* l : {letra, texto})
             connect(l, &Label::clicked, this, [this, l] { lbOp1Click(l); });
 
-        for (int f = 0; f < 4; ++f) {
-            Picture* m = picture(p, QRect(esquerdas[f], 5, 73, 69), QLatin1String(artes[f]));
-            m->setObjectName(QStringLiteral("imOp%1%2").arg(i + 1).arg(QLatin1String(cores[f])));
+        for (int c = 0; c < 4; ++c) {
+            Picture* m = picture(p, QRect(esquerdas[c], 5, 73, 69), caminhoArte(artes[c]));
+            m->setObjectName(QStringLiteral("imOp%1%2").arg(i + 1).arg(QLatin1String(cores[c])));
             m->setAttribute(Qt::WA_TransparentForMouseEvents);
             m->hide();
-            marcadores[size_t(i)][size_t(f)] = m;
+            marcadores[size_t(i)][size_t(c)] = m;
         }
         paineis[i] = p;
         letrasOp[i] = letra;
@@ -130,11 +130,11 @@ void TfJogo::criaControles()
     connect(bbSubst, &QPushButton::clicked, this, &TfJogo::bbSubstClick);
     connect(bbAuxilio, &QPushButton::clicked, this, &TfJogo::bbAuxilioClick);
 
-    imNao = picture(Panel1, QRect(392, 476, 60, 113), QStringLiteral(":/arte/desistir.png"));
+    imNao = picture(Panel1, QRect(392, 476, 60, 113), caminhoArte(u"desistir.png"));
     imNao->setToolTip(
         QStringLiteral("Clique aqui para ignorar a opção escolhida e escolher outra"));
     imNao->setAccessibleName(QStringLiteral("Desistir da opção escolhida (Esc)"));
-    imSim = picture(Panel1, QRect(460, 476, 60, 113), QStringLiteral(":/arte/confirmar.png"));
+    imSim = picture(Panel1, QRect(460, 476, 60, 113), caminhoArte(u"confirmar.png"));
     imSim->setToolTip(QStringLiteral(
         "Clique aqui para confirmar a opção que você escolheu e conferir se está certa"));
     imSim->setAccessibleName(QStringLiteral("Confirmar a opção escolhida (Enter)"));
@@ -170,10 +170,10 @@ void TfJogo::criaControles()
     lbLegenda->setWordWrap(true);
     lbLegenda->setShrinkToFit(true);
 
-    imComSom = picture(Panel1, QRect(16, 584, 45, 45), QStringLiteral(":/arte/som_ligado.png"));
+    imComSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(u"som_ligado.png"));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imComSom->setToolTip(QStringLiteral("Desligar o som"));
-    imSemSom = picture(Panel1, QRect(16, 584, 45, 45), QStringLiteral(":/arte/som_desligado.png"));
+    imSemSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(u"som_desligado.png"));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->setToolTip(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
@@ -181,8 +181,8 @@ void TfJogo::criaControles()
     connect(imSemSom, &Picture::clicked, this, &TfJogo::imSemSomClick);
 
     for (int i = 0; i < 6; ++i) {
-        imBolaPt[size_t(i)] = picture(Panel1, QRect(72 + 28 * i, 592, 26, 26),
-                                      QStringLiteral(":/arte/bola_branca.png"));
+        imBolaPt[size_t(i)] =
+            picture(Panel1, QRect(72 + 28 * i, 592, 26, 26), caminhoArte(u"bola_branca.png"));
         imBolaPt[size_t(i)]->hide();
     }
     lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27,
@@ -201,12 +201,12 @@ void TfJogo::criaControles()
     lbBonus->setShrinkToFit(true);
     lbBonus->hide();
     for (int i = 0; i < 8; ++i) {
-        imBolaPerd[size_t(i)] = picture(Panel1, QRect(808 - 28 * i, 592, 26, 26),
-                                        QStringLiteral(":/arte/bola_vermelha.png"));
+        imBolaPerd[size_t(i)] =
+            picture(Panel1, QRect(808 - 28 * i, 592, 26, 26), caminhoArte(u"bola_vermelha.png"));
         imBolaPerd[size_t(i)]->hide();
     }
 
-    imSair = picture(Panel1, QRect(840, 588, 49, 49), QStringLiteral(":/arte/sair.png"));
+    imSair = picture(Panel1, QRect(840, 588, 49, 49), caminhoArte(u"sair.png"));
     imSair->setToolTip(QStringLiteral("Fim de Jogo"));
     imSair->setAccessibleName(QStringLiteral("Sair do jogo"));
     imSair->setCursor(Qt::ForbiddenCursor);

@@ -1,11 +1,12 @@
 #include "tf_ajuda_gol.h"
 
-#include "ajusta_tela.h"
-#include "platform.h"
-#include "report_errors.h"
-#include "sons.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
+#include "common/ajusta_tela.h"
+#include "common/forma.h"
+#include "common/platform.h"
+#include "content/recursos/recursos.h"
+#include "match/tf_jogo.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -35,73 +36,11 @@ constexpr int kDesvioBola = 6;
 constexpr int kPassoSaida = 5;
 constexpr int kEsperaSaida = 30;
 
-// A drawn shape: a rectangle or a circle, filled with the palette's window colour unless it has
-// no fill, outlined with a pen drawn inside its bounds.
-class Forma : public QWidget {
-public:
-    enum class Tipo { Retangulo, Circulo };
-
-    Forma(QWidget* parent, const QRect& geometry, Tipo tipo, const QColor& preenchimento,
-          const QColor& caneta, int larguraCaneta)
-        : QWidget(parent)
-        , tipo(tipo)
-        , caneta(caneta)
-        , larguraCaneta(larguraCaneta)
-    {
-        setGeometry(geometry);
-        cheia = preenchimento.isValid();
-        if (cheia)
-            pintaForma(this, preenchimento);
-    }
-
-    static void pintaForma(QWidget* forma, const QColor& cor)
-    {
-        QPalette p = forma->palette();
-        p.setColor(QPalette::Window, cor);
-        forma->setPalette(p);
-        forma->update();
-    }
-
-    // Reports a press of any mouse button.
-    std::function<void()> aoPressionar;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, tipo == Tipo::Circulo);
-        const qreal meia = larguraCaneta / 2.0;
-        const QRectF area = QRectF(rect()).adjusted(meia, meia, -meia, -meia);
-        painter.setBrush(cheia ? palette().color(QPalette::Window) : QColor(Qt::transparent));
-        if (larguraCaneta > 0)
-            painter.setPen(
-                QPen(caneta, larguraCaneta, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        else
-            painter.setPen(Qt::NoPen);
-        if (tipo == Tipo::Circulo)
-            painter.drawEllipse(area);
-        else
-            painter.drawRect(area);
-    }
-
-    void mousePressEvent(QMouseEvent*) override
-    {
-        if (aoPressionar)
-            aoPressionar();
-    }
-
-private:
-    Tipo tipo;
-    QColor caneta;
-    int larguraCaneta;
-    bool cheia = false;
-};
-
 Picture* figura(QWidget* parent, const QRect& geometry, const QString& arte, const QString& nome)
 {
     auto* p = new Picture(parent);
     p->setGeometry(geometry);
-    p->setPixmap(QPixmap(arte));
+    p->setArt(arte);
     if (!nome.isEmpty()) {
         p->setAccessibleName(nome);
         p->setToolTip(nome);
@@ -160,16 +99,16 @@ void TfAjudaGol::criaControles()
     setPalette(fundo);
 
     Shape1 = new Forma(this, QRect(0, 0, 312, 500), Forma::Tipo::Retangulo, kVerde, Qt::white, 10);
-    imGol = figura(this, QRect(24, 24, 261, 105), QStringLiteral(":/arte/gol.png"), {});
-    imGoleiro = figura(this, QRect(64, 76, 45, 53), QStringLiteral(":/arte/goleiro.png"), {});
+    imGol = figura(this, QRect(24, 24, 261, 105), caminhoArte(u"gol.png"), {});
+    imGoleiro = figura(this, QRect(64, 76, 45, 53), caminhoArte(u"goleiro.png"), {});
     Shape2 =
         new Forma(this, QRect(4, 245, 305, 10), Forma::Tipo::Retangulo, Qt::white, Qt::white, 0);
     Shape3 = new Forma(this, QRect(120, 210, 80, 80), Forma::Tipo::Circulo, QColor(), Qt::white, 5);
 
-    imJogador = figura(this, QRect(144, 356, 45, 57), QStringLiteral(":/arte/batedor.png"),
+    imJogador = figura(this, QRect(144, 356, 45, 57), caminhoArte(u"batedor.png"),
                        QStringLiteral("Chutar (Enter)"));
     imJogador->setCursor(Qt::UpArrowCursor);
-    imBola = figura(this, QRect(134, 380, 20, 20), QStringLiteral(":/arte/bola.png"),
+    imBola = figura(this, QRect(134, 380, 20, 20), caminhoArte(u"bola.png"),
                     QStringLiteral("Chutar a bola (Enter)"));
     imBola->setCursor(Qt::UpArrowCursor);
     connect(imJogador, &Picture::clicked, this, &TfAjudaGol::imJogadorClick);
@@ -189,15 +128,15 @@ void TfAjudaGol::criaControles()
         shForca[size_t(i)] = barra;
     }
 
-    Image1 = figura(this, QRect(104, 456, 49, 25), QStringLiteral(":/arte/seta_esquerda.png"),
+    Image1 = figura(this, QRect(104, 456, 49, 25), caminhoArte(u"seta_esquerda.png"),
                     QStringLiteral("Mirar para a esquerda (seta para a esquerda)"));
-    Image3 = figura(this, QRect(160, 456, 49, 25), QStringLiteral(":/arte/seta_direita.png"),
+    Image3 = figura(this, QRect(160, 456, 49, 25), caminhoArte(u"seta_direita.png"),
                     QStringLiteral("Mirar para a direita (seta para a direita)"));
-    Image2 = figura(this, QRect(12, 439, 49, 49), QStringLiteral(":/arte/ajuda.png"),
-                    QStringLiteral("Ajuda"));
+    Image2 =
+        figura(this, QRect(12, 439, 49, 49), caminhoArte(u"ajuda.png"), QStringLiteral("Ajuda"));
     Image2->setCursor(Qt::WhatsThisCursor);
-    imSair = figura(this, QRect(251, 439, 49, 49), QStringLiteral(":/arte/sair.png"),
-                    QStringLiteral("Sair"));
+    imSair =
+        figura(this, QRect(251, 439, 49, 49), caminhoArte(u"sair.png"), QStringLiteral("Sair"));
     imSair->setCursor(Qt::ForbiddenCursor);
     for (Picture* seta : {Image1, Image3})
         seta->setCursor(Qt::PointingHandCursor);
@@ -404,7 +343,7 @@ void TfAjudaGol::sai()
     tBola.stop();
     tGoleiro.stop();
     const int topo = y();
-    som::tocaUmaVez(QStringLiteral("\\sons\\saida.wav"));
+    som::tocaUmaVez(som::kSaida);
     // The match screen is always there when the aid runs; without it the screen slides its
     // own height.
     const int passos = (fJogo ? fJogo->height() : height()) / 5;
@@ -418,15 +357,6 @@ void TfAjudaGol::sai()
 
 void TfAjudaGol::Image2Click()
 {
-    if (!fMensagens)
-        fMensagens = new TfMensagens;
-    fMensagens->bbCancelar->setText(QStringLiteral("OK"));
-    fMensagens->bbSim->hide();
-    fMensagens->bbNao->hide();
     // A page that cannot be loaded is reported and not shown; the turn goes on.
-    if (reportErrors(
-            [] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp14.jpg")); }))
-        platform().showModal(*fMensagens);
-    fMensagens->bbSim->show();
-    fMensagens->bbNao->show();
+    abreAjuda(QStringLiteral("ImagemExp14.jpg"), QStringLiteral("OK"));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "label.h"
-#include "picture.h"
-#include "screen.h"
+#include "common/label.h"
+#include "common/picture.h"
+#include "common/screen.h"
 
 #include <QTimer>
 

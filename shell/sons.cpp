@@ -1,6 +1,6 @@
 #include "sons.h"
 
-#include "platform.h"
+#include "common/platform.h"
 
 #include <QWidget>
 

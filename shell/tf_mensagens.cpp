@@ -1,12 +1,33 @@
 #include "tf_mensagens.h"
 
-#include "ajusta_tela.h"
-#include "platform.h"
-#include "recursos.h"
-#include "report_errors.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "content/recursos/recursos.h"
 #include "sons.h"
 
 TfMensagens* fMensagens = nullptr;
+
+QString abreAjuda(const QString& pagina, const QString& textoFechar)
+{
+    if (!fMensagens)
+        fMensagens = new TfMensagens;
+    const bool pergunta = textoFechar.isEmpty();
+    fMensagens->bbSim->setVisible(pergunta);
+    fMensagens->bbNao->setVisible(pergunta);
+    fMensagens->bbCancelar->setVisible(!pergunta);
+    if (!pergunta)
+        fMensagens->bbCancelar->setText(textoFechar);
+    // Only an answer given now counts: a dialog closed without one must not replay an earlier yes.
+    fMensagens->Resposta.clear();
+    if (reportErrors(
+            [&] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\") + pagina); }))
+        platform().showModal(*fMensagens);
+    fMensagens->bbSim->show();
+    fMensagens->bbNao->show();
+    fMensagens->bbCancelar->show();
+    return fMensagens->Resposta;
+}
 
 namespace {
 
@@ -41,14 +62,14 @@ TfMensagens::TfMensagens(QWidget* parent)
     Panel1->setColor(QColor(0, 0, 255));
     Image1 = new Picture(Panel1);
     Image1->setGeometry(0, 0, 776, 560);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/arte/fundo_mensagens.jpg")));
+    Image1->setArt(caminhoArte(u"fundo_mensagens.jpg"));
 
     Panel2 = new Panel(Panel1);
     Panel2->setGeometry(8, 8, 513, 481);
     Panel2->setColor(QColor(128, 0, 0));
     Image2 = new Picture(Panel2);
     Image2->setGeometry(0, 0, 513, 481);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/arte/pagina_inicial.jpg")));
+    Image2->setArt(caminhoArte(u"pagina_inicial.jpg"));
 
     bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), QColor(0, 0, 128));
     bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), QColor(128, 0, 0));
@@ -74,11 +95,11 @@ TfMensagens::TfMensagens(QWidget* parent)
 
     imComSom = new Picture(Panel1);
     imComSom->setGeometry(635, 384, 89, 85);
-    imComSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_ligado.png")));
+    imComSom->setArt(caminhoArte(u"som_ligado.png"));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imSemSom = new Picture(Panel1);
     imSemSom->setGeometry(635, 384, 89, 85);
-    imSemSom->setPixmap(QPixmap(QStringLiteral(":/arte/som_desligado.png")));
+    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
     // The dialog plays its loop from its first show on; the icons are see-through, so the one of

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "label.h"
-#include "panel.h"
-#include "picture.h"
-#include "screen.h"
+#include "common/label.h"
+#include "common/panel.h"
+#include "common/picture.h"
+#include "common/screen.h"
 
 #include <QPushButton>
 
@@ -48,3 +48,9 @@ protected:
 };
 
 extern TfMensagens* fMensagens;
+
+// Opens the help dialog (made on first use) on a page of PastaImgHelp. With a closing text the
+// page is read and closed with one button of that text; without one it asks yes or no. Returns
+// the answer, "S" or "N", or an empty text when closed without one or when the page could not
+// be loaded (which is reported). The dialog is left with all its buttons shown.
+QString abreAjuda(const QString& pagina, const QString& textoFechar = {});

@@ -1,13 +1,14 @@
 #include "tf_nome.h"
 
-#include "ajusta_tela.h"
-#include "estado_partida.h"
-#include "jogadores.h"
-#include "platform.h"
-#include "report_errors.h"
-#include "tf_album.h"
-#include "tf_jogo.h"
-#include "tf_pacotinho.h"
+#include "album/tf_album.h"
+#include "album/tf_pacotinho.h"
+#include "common/ajusta_tela.h"
+#include "common/platform.h"
+#include "common/report_errors.h"
+#include "content/recursos/recursos.h"
+#include "data/jogadores.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -35,7 +36,7 @@ TfNome::TfNome(QWidget* parent)
     Panel1->setBevelOuter(Panel::Bevel::None);
     Image1 = new Picture(Panel1);
     Image1->setGeometry(1, 1, 598, 448);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/arte/fundo_nome.jpg")));
+    Image1->setArt(caminhoArte(u"fundo_nome.jpg"));
 
     lbDescr = new Label(
         QStringLiteral("Dê um duplo clique no seu nome na lista abaixo para entrar em campo."),
@@ -96,7 +97,7 @@ TfNome::TfNome(QWidget* parent)
 
     Image2 = new Picture(Panel1);
     Image2->setGeometry(526, 380, 49, 49);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/arte/sair.png")));
+    Image2->setArt(caminhoArte(u"sair.png"));
     Image2->setCursor(Qt::ForbiddenCursor);
     Image2->setToolTip(QStringLiteral("Voltar ao menu"));
     Image2->setAccessibleName(QStringLiteral("Voltar ao menu"));

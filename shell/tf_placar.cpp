@@ -1,7 +1,7 @@
 #include "tf_placar.h"
 
-#include "ajusta_tela.h"
-#include "recursos.h"
+#include "common/ajusta_tela.h"
+#include "content/recursos/recursos.h"
 
 TfPlacar* fPlacar = nullptr;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "label.h"
-#include "panel.h"
-#include "screen.h"
+#include "common/label.h"
+#include "common/panel.h"
+#include "common/screen.h"
 
 // The final scoreboard of a completed match; a click anywhere closes it.
 class TfPlacar : public Screen {

@@ -1,11 +1,11 @@
-#include "catalogo.h"
-#include "estado_partida.h"
-#include "game_folder.h"
-#include "jogadores.h"
-#include "recording_platform.h"
-#include "tf_album.h"
-#include "tf_nome.h"
-#include "tf_pacotinho.h"
+#include "album/tf_album.h"
+#include "album/tf_pacotinho.h"
+#include "data/catalogo.h"
+#include "data/jogadores.h"
+#include "match/estado_partida.h"
+#include "shell/tf_nome.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/recording_platform.h"
 
 #include <QApplication>
 #include <QDir>

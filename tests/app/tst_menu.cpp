@@ -1,21 +1,21 @@
-#include "ajusta_tela.h"
-#include "banco_questoes.h"
-#include "catalogo.h"
-#include "estado_partida.h"
-#include "game_folder.h"
-#include "inicio.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "sons.h"
-#include "tf_ajuda_gol.h"
-#include "tf_album.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
-#include "tf_nome.h"
-#include "tf_pacotinho.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
-#include "tf_trocas.h"
+#include "album/tf_album.h"
+#include "album/tf_pacotinho.h"
+#include "app/inicio.h"
+#include "app/tf_prin.h"
+#include "app/tf_trocas.h"
+#include "common/ajusta_tela.h"
+#include "data/banco_questoes.h"
+#include "data/catalogo.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_nome.h"
+#include "shell/tf_placar.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +23,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class TstMenu : public QObject {
     Q_OBJECT
@@ -90,7 +92,7 @@ private Q_SLOTS:
         const int seeded = recorder->reseeds;
         recorder->forcedRandom = {99};
         fPrin->FormActivate();
-        QCOMPARE(recorder->sounds, QStringList{"stop"});
+        QCOMPARE(recorder->sounds, QStringList{u"stop"_s});
         QVERIFY(fPrin->imComSom->isHidden() && !fPrin->imSemSom->isHidden());
         QVERIFY(fPrin->imPropaganda->fileName().endsWith(QStringLiteral("LogoTernavo.bmp")));
         QCOMPARE(recorder->reseeds, seeded + 1);
@@ -101,7 +103,8 @@ private Q_SLOTS:
         QVERIFY(!fPrin->imComSom->isHidden() && fPrin->imSemSom->isHidden());
         recorder->forcedRandom = {99};
         fPrin->FormActivate();
-        QCOMPARE(recorder->sounds, (QStringList{"stop", "loop estadio1.wav", "loop estadio1.wav"}));
+        QCOMPARE(recorder->sounds,
+                 (QStringList{u"stop"_s, u"loop estadio1.wav"_s, u"loop estadio1.wav"_s}));
         fPrin->imComSomClick();
         QVERIFY(!SomLigado);
         QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
@@ -161,7 +164,7 @@ private Q_SLOTS:
         });
         fPrin->Jogar();
         QCOMPARE(seen, QStringLiteral("fNome:Digite seu nome"));
-        QCOMPARE(recorder->sounds, QStringList{"stop"});
+        QCOMPARE(recorder->sounds, QStringList{u"stop"_s});
     }
 
     void pickingAPlayerLeadsToTheMatchWithoutTheMenusFocusStep()
@@ -197,7 +200,7 @@ private Q_SLOTS:
             match->close();
         });
         fPrin->Jogar();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         QVERIFY(!heard.contains(QStringLiteral("loop estadio1.wav")));
         QVERIFY(waited.isEmpty());
@@ -238,7 +241,7 @@ private Q_SLOTS:
     {
         fPrin->show();
         fPrin->FimDeJogo();
-        QCOMPARE(recorder->sounds, QStringList{"once apito.wav"});
+        QCOMPARE(recorder->sounds, QStringList{u"once apito.wav"_s});
         QVERIFY(fPrin->isHidden());
         fPrin->imPropagandaClick();
         QCOMPARE(recorder->links, QStringList{QString()});

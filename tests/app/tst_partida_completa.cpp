@@ -1,18 +1,18 @@
 // The road of a match, with the real screens shown modally one over the other: the menu, a
 // new player, four answers, the scoreboard, the packet and the album, then a restart.
 
-#include "estado_partida.h"
-#include "game_folder.h"
-#include "inicio.h"
-#include "jogadores.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_album.h"
-#include "tf_jogo.h"
-#include "tf_nome.h"
-#include "tf_pacotinho.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
+#include "album/tf_album.h"
+#include "album/tf_pacotinho.h"
+#include "app/inicio.h"
+#include "app/tf_prin.h"
+#include "data/jogadores.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
+#include "shell/tf_nome.h"
+#include "shell/tf_placar.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,7 +67,7 @@ private Q_SLOTS:
 
         QTimer::singleShot(0, fPrin, &TfPrin::Jogar);
         QTRY_VERIFY_WITH_TIMEOUT(driver.finished() && !QApplication::activeModalWidget(), 60000);
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(scoreboard, QStringLiteral("4 x 0 Você ganhou!"));
         QCOMPARE(TamPacotinho, quint8(5));
         QVERIFY(!fJogo);

@@ -1,5 +1,5 @@
-#include "ajusta_tela.h"
-#include "recording_platform.h"
+#include "common/ajusta_tela.h"
+#include "tests/support/recording_platform.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "formata_numero.h"
+#include "common/formata_numero.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "paths.h"
-#include "platform.h"
-#include "recording_platform.h"
+#include "common/paths.h"
+#include "common/platform.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "desktop_platform.h"
-#include "game_application.h"
-#include "game_error.h"
-#include "recording_platform.h"
-#include "sound_player.h"
+#include "common/desktop_platform.h"
+#include "common/game_application.h"
+#include "common/game_error.h"
+#include "common/sound_player.h"
+#include "tests/support/recording_platform.h"
 
 #include <SDL_mixer.h>
 

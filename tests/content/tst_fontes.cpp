@@ -1,7 +1,7 @@
 // The readable sources of the game's content: the questions and the sticker list.
 
-#include "banco_tsv.h"
-#include "cp1252.h"
+#include "data/banco_tsv.h"
+#include "data/cp1252.h"
 
 #include <QFile>
 #include <QRegularExpression>

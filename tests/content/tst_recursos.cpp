@@ -1,7 +1,7 @@
 // The art and fonts compiled into the program, and the team flags drawn by the generators.
 
-#include "desenho.h"
-#include "recursos.h"
+#include "content/recursos/recursos.h"
+#include "tools/desenho/desenho.h"
 
 #include <QFontDatabase>
 #include <QImage>

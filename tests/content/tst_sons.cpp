@@ -2,7 +2,7 @@
 // loud, how much of them a laptop speaker can play, how long, and for the loops how they start,
 // end and join. Every sound's figures are printed, in bounds or not.
 
-#include "file_bytes.h"
+#include "tests/support/file_bytes.h"
 
 #include <QTest>
 #include <QtEndian>

@@ -1,13 +1,13 @@
 // The atomic save of the three files and of the bank tool, with each of its steps made to fail.
 
-#include "arquivo_atomico.h"
-#include "banco_questoes.h"
-#include "catalogo.h"
-#include "comandos.h"
-#include "file_bytes.h"
-#include "game_error.h"
-#include "jogadores.h"
-#include "recording_platform.h"
+#include "common/game_error.h"
+#include "data/arquivo_atomico.h"
+#include "data/banco_questoes.h"
+#include "data/catalogo.h"
+#include "data/jogadores.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_platform.h"
+#include "tools/banco_perguntas/comandos.h"
 
 #include <QBuffer>
 #include <QDir>

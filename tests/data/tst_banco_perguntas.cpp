@@ -1,8 +1,8 @@
 // The question-bank tool, run as its users run it.
 
-#include "banco_questoes.h"
-#include "banco_tsv.h"
-#include "file_bytes.h"
+#include "data/banco_questoes.h"
+#include "data/banco_tsv.h"
+#include "tests/support/file_bytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -252,10 +252,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"apagar", "x"};
-        QTest::newRow("missing argument") << QStringList{"importar", "x"};
-        QTest::newRow("missing bank") << QStringList{"exportar", "/nao/existe.dat"};
-        QTest::newRow("missing bank to check") << QStringList{"verificar", "/nao/existe.dat"};
+        QTest::newRow("unknown command")
+            << QStringList{QStringLiteral("apagar"), QStringLiteral("x")};
+        QTest::newRow("missing argument")
+            << QStringList{QStringLiteral("importar"), QStringLiteral("x")};
+        QTest::newRow("missing bank")
+            << QStringList{QStringLiteral("exportar"), QStringLiteral("/nao/existe.dat")};
+        QTest::newRow("missing bank to check")
+            << QStringList{QStringLiteral("verificar"), QStringLiteral("/nao/existe.dat")};
     }
 
     void usageAndFileErrors()

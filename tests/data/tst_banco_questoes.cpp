@@ -1,6 +1,6 @@
-#include "banco_questoes.h"
-#include "file_bytes.h"
-#include "recording_platform.h"
+#include "data/banco_questoes.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "catalogo.h"
-#include "file_bytes.h"
-#include "game_error.h"
-#include "picture.h"
-#include "recording_platform.h"
+#include "common/game_error.h"
+#include "common/picture.h"
+#include "data/catalogo.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDir>
 #include <QFile>

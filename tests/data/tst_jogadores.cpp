@@ -1,7 +1,7 @@
-#include "file_bytes.h"
-#include "game_error.h"
-#include "jogadores.h"
-#include "recording_platform.h"
+#include "common/game_error.h"
+#include "data/jogadores.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +87,8 @@ private Q_SLOTS:
         QVERIFY(CarregaJogadores([&handed](int k, const tJogador& j) {
             handed << QString::number(k) + j.Nome.texto();
         }));
-        QCOMPARE(handed, (QStringList{"1Ana", "2João", "3Zé"}));
+        QCOMPARE(handed, (QStringList{QStringLiteral("1Ana"), QStringLiteral("2João"),
+                                      QStringLiteral("3Zé")}));
         QCOMPARE(QtdJogadores, 3);
         QCOMPARE(bytesDe(JogadorAtual).toByteArray(), threePlayers().sliced(2 * 19304));
         QCOMPARE(bytesDe(Jogadores[4]).toByteArray(), QByteArray(19304, '\0'));

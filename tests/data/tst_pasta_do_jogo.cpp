@@ -1,8 +1,8 @@
 // The game folder that the build lays out holds everything the game loads.
 
-#include "banco_questoes.h"
-#include "catalogo.h"
-#include "recording_platform.h"
+#include "data/banco_questoes.h"
+#include "data/catalogo.h"
+#include "tests/support/recording_platform.h"
 
 #include <QFileInfo>
 #include <QImageReader>

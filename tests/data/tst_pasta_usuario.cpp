@@ -1,9 +1,9 @@
 // The per-user game folder of an installed game: seeded whole or not at all, and an upgrade of
 // the bank keeps what the player has drawn and never touches the legend or player file.
 
-#include "banco_questoes.h"
-#include "file_bytes.h"
-#include "pasta_usuario.h"
+#include "data/banco_questoes.h"
+#include "data/pasta_usuario.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,19 +1,21 @@
 // The two aids, driving the real message dialog and penalty screen.
 
-#include "estado_partida.h"
-#include "game_folder.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_ajuda_gol.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
+#include "app/tf_prin.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_placar.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QTest>
 
 #include <functional>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,7 +49,7 @@ class TstAjudas : public QObject {
         ModalDriver driver;
         driver.when(QStringLiteral("fAjudaGol"), [kicks, goal](QWidget*) { kick(kicks, goal); });
         fJogo->bbAuxilioClick();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         QCOMPARE(fAjudaGol->Chutes, kicks);
     }
@@ -61,7 +63,7 @@ class TstAjudas : public QObject {
             QTest::mouseClick(fMensagens->*button, Qt::LeftButton);
         });
         fJogo->bbSubstClick();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(!fMensagens->bbCancelar->isHidden());
     }
 
@@ -271,7 +273,7 @@ private Q_SLOTS:
             fPlacar->Panel1Click();
         });
         finishAnimationAfterAnswer();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(score, QStringLiteral("4 x 2"));
         QVERIFY(fJogo->concluida);
         QCOMPARE(TamPacotinho, quint8(3));
@@ -319,7 +321,7 @@ private Q_SLOTS:
         QCOMPARE(fJogo->lbBonus->text(), bonus);
         QVERIFY(!fJogo->lbBonus->isHidden());
         finishAnimation();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(scoreboard, result);
         QCOMPARE(int(TamPacotinho), stickers);
         QCOMPARE(fPrin->GolsPro + fPrin->GolsContra, 0);

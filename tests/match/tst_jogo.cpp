@@ -1,19 +1,21 @@
-#include "banco_questoes.h"
-#include "estado_partida.h"
-#include "game_folder.h"
-#include "recording_platform.h"
-#include "sons.h"
-#include "tf_ajuda_gol.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
+#include "app/tf_prin.h"
+#include "data/banco_questoes.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/sons.h"
+#include "shell/tf_mensagens.h"
+#include "shell/tf_placar.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/recording_platform.h"
 
 #include <QDebug>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,8 +30,8 @@ int visible(const auto& pictures)
 const QString kStartsOver =
     QStringLiteral("Todas as perguntas do banco já foram sorteadas. Elas vão começar de novo.");
 
-const QStringList kCheers = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
-                             "Gooooooolll, do ", "Goleada ",     "Goooooolll "};
+const QStringList kCheers = {u"Muito bem "_s,       u"Graaaaaande "_s, u"Mais um gol "_s,
+                             u"Gooooooolll, do "_s, u"Goleada "_s,     u"Goooooolll "_s};
 
 } // namespace
 
@@ -153,9 +155,10 @@ private Q_SLOTS:
         SomLigado = sound;
         QString scoreboard;
         recorder->modalScripts.push_back([&scoreboard](QDialog& screen) {
-            scoreboard = screen.objectName() + ": " + fPlacar->lbPlacar->text() + " " +
-                         fPlacar->lbGanhou->text() + " " + fPlacar->lbGanhou->fontColor().name() +
-                         " " + fPlacar->lbPlacar->fontColor().name();
+            scoreboard = screen.objectName() + u": "_s + fPlacar->lbPlacar->text() + u" "_s +
+                         fPlacar->lbGanhou->text() + u" "_s +
+                         fPlacar->lbGanhou->fontColor().name() + u" "_s +
+                         fPlacar->lbPlacar->fontColor().name();
             return 0;
         });
         TamPacotinho = 99;
@@ -183,12 +186,13 @@ private Q_SLOTS:
             if (right) {
                 const QString cheer = fJogo->lbJogador->text();
                 QVERIFY2(cheer == QStringLiteral("Parabéns Ana") ||
-                             cheer == kCheers[pro - 1] + "Ana",
+                             cheer == kCheers[pro - 1] + u"Ana"_s,
                          qPrintable(cheer));
                 QCOMPARE(fJogo->lbJogador->x(), fJogo->imBolaPt[size_t(pro)]->x());
             }
-            const QStringList cues = right ? QStringList{"once acerto.wav"}
-                                           : QStringList{"once errada1.wav", "once errada2.wav"};
+            const QStringList cues =
+                right ? QStringList{u"once acerto.wav"_s}
+                      : QStringList{u"once errada1.wav"_s, u"once errada2.wav"_s};
             if (sound) {
                 QCOMPARE(recorder->sounds.size(), 1);
                 QVERIFY(cues.contains(recorder->sounds.first()));
@@ -207,7 +211,7 @@ private Q_SLOTS:
             QVERIFY(fJogo->dbtComplemento->isHidden());
         }
         QCOMPARE(int(TamPacotinho), stickers);
-        QCOMPARE(scoreboard, "fPlacar: " + result + " " + result.section(' ', -1));
+        QCOMPARE(scoreboard, u"fPlacar: "_s + result + u" "_s + result.section(u' ', -1));
         QVERIFY(fJogo->concluida);
         QCOMPARE(fPrin->GolsPro, 0);
         QCOMPARE(fPrin->GolsContra, 0);
@@ -252,7 +256,7 @@ private Q_SLOTS:
         const QRect needed =
             metrics.boundingRect(area, int(fJogo->lbBonus->alignment()) | Qt::TextWordWrap, text);
         QVERIFY2(area.contains(needed),
-                 qPrintable(QDebug::toString(needed) + " in " + QDebug::toString(area)));
+                 qPrintable(QDebug::toString(needed) + u" in "_s + QDebug::toString(area)));
         QCOMPARE(needed.height() / metrics.lineSpacing(), 2);
     }
 
@@ -553,7 +557,8 @@ private Q_SLOTS:
         const auto looksAsAtFirst = [&](const char* when) {
             const QList<Label*> labels = optionLabels();
             for (int i = 0; i < labels.size(); ++i) {
-                const QString what = QStringLiteral("%1, %2").arg(when, labels[i]->objectName());
+                const QString what =
+                    QStringLiteral("%1, %2").arg(QLatin1String(when), labels[i]->objectName());
                 QVERIFY2(labels[i]->font().bold(), qPrintable(what));
                 QVERIFY2(!labels[i]->font().strikeOut(), qPrintable(what));
                 QVERIFY2(paintedWith(labels[i], firstTexts[i]) == firstLook[i], qPrintable(what));
@@ -605,14 +610,15 @@ private Q_SLOTS:
     {
         SomLigado = true;
         startMatch();
-        QCOMPARE(recorder->sounds, QStringList{"loop estadio2.wav"});
+        QCOMPARE(recorder->sounds, QStringList{u"loop estadio2.wav"_s});
         QVERIFY(!fJogo->imComSom->isHidden() && fJogo->imSemSom->isHidden());
         fJogo->imComSomClick();
         QVERIFY(!SomLigado);
         QVERIFY(fJogo->imComSom->isHidden() && !fJogo->imSemSom->isHidden());
         fJogo->imSemSomClick();
         QVERIFY(SomLigado);
-        QCOMPARE(recorder->sounds, (QStringList{"loop estadio2.wav", "stop", "loop estadio2.wav"}));
+        QCOMPARE(recorder->sounds,
+                 (QStringList{u"loop estadio2.wav"_s, u"stop"_s, u"loop estadio2.wav"_s}));
 
         // Coming back to the screen resumes the crowd but not a new match.
         const int question = QuestaoAtual;
@@ -676,7 +682,7 @@ private Q_SLOTS:
         recorder->sounds.clear();
         recorder->sleeps.clear();
         fJogo->imSairClick();
-        QCOMPARE(recorder->sounds, (QStringList{"once apito.wav", "once saida.wav"}));
+        QCOMPARE(recorder->sounds, (QStringList{u"once apito.wav"_s, u"once saida.wav"_s}));
         QCOMPARE(recorder->sleeps, QList<int>(fJogo->height() / 4, 20));
         QVERIFY(fJogo->isHidden());
         QCOMPARE(fJogo->y(), top);

@@ -1,7 +1,7 @@
 // The match's rules as plain functions, run without an application object: no widget can be
 // created here.
 
-#include "regras_partida.h"
+#include "match/regras_partida.h"
 
 #include <QTest>
 
@@ -39,15 +39,15 @@ private Q_SLOTS:
         QFETCH(QString, takes);
         QString taken;
         if (aceitaEscolha(fase))
-            taken += 'c';
+            taken += u'c';
         if (aceitaConfirmacao(fase))
-            taken += 's';
+            taken += u's';
         if (aceitaDesistencia(fase))
-            taken += 'n';
+            taken += u'n';
         if (aceitaAjuda(fase))
-            taken += 'a';
+            taken += u'a';
         if (aceitaSaida(fase))
-            taken += 'x';
+            taken += u'x';
         QCOMPARE(taken, takes);
     }
 

@@ -1,10 +1,10 @@
-#include "game_folder.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_ajuda_gol.h"
-#include "tf_jogo.h"
-#include "tf_mensagens.h"
-#include "tf_prin.h"
+#include "app/tf_prin.h"
+#include "match/tf_jogo.h"
+#include "penalty/tf_ajuda_gol.h"
+#include "shell/tf_mensagens.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -161,7 +163,7 @@ private Q_SLOTS:
         fAjudaGol->tBola.start();
 
         fAjudaGol->FormActivate();
-        QCOMPARE(recorder->sounds, QStringList{"loop goleiro.wav"});
+        QCOMPARE(recorder->sounds, QStringList{u"loop goleiro.wav"_s});
         QCOMPARE(fAjudaGol->imBola->pos(), QPoint(134 - 6, 380));
         QCOMPARE(PosBola, 380);
         QCOMPARE(kicker(), 312 / 2 - 45 / 2);
@@ -512,9 +514,9 @@ private Q_SLOTS:
         QCOMPARE(fAjudaGol->FezGol, goal);
         QCOMPARE(fAjudaGol->Chutes, 1);
         QVERIFY(fAjudaGol->lbAcerto->isHidden() && fAjudaGol->lbErro->isHidden());
-        QCOMPARE(recorder->sounds,
-                 (QStringList{"loop goleiro.wav", "once suspense.wav",
-                              goal ? "wait certo4.wav" : "wait errada1.wav", "once saida.wav"}));
+        QCOMPARE(recorder->sounds, (QStringList{u"loop goleiro.wav"_s, u"once suspense.wav"_s,
+                                                goal ? u"wait certo4.wav"_s : u"wait errada1.wav"_s,
+                                                u"once saida.wav"_s}));
         QCOMPARE(recorder->sleeps, QList<int>(fJogo->height() / 5, 30));
         QCOMPARE(fAjudaGol->y(), 60);
     }
@@ -571,7 +573,7 @@ private Q_SLOTS:
         QTest::mouseClick(fAjudaGol->imSair, Qt::LeftButton);
         QCOMPARE(fAjudaGol->Chutes, kicks);
         QVERIFY(!fAjudaGol->FezGol);
-        QCOMPARE(recorder->sounds, QStringList{"once saida.wav"});
+        QCOMPARE(recorder->sounds, QStringList{u"once saida.wav"_s});
         QCOMPARE(recorder->sleeps, QList<int>(fJogo->height() / 5, 30));
         QVERIFY(fAjudaGol->isHidden());
         QCOMPARE(fAjudaGol->y(), top);
@@ -580,7 +582,7 @@ private Q_SLOTS:
         QTest::qWait(60);
         QVERIFY(!fAjudaGol->tBola.isActive() && !fAjudaGol->tGoleiro.isActive());
         QCOMPARE(fAjudaGol->imBola->pos(), ball);
-        QCOMPARE(recorder->sounds, QStringList{"once saida.wav"});
+        QCOMPARE(recorder->sounds, QStringList{u"once saida.wav"_s});
         QVERIFY(fAjudaGol->lbAcerto->isHidden() && fAjudaGol->lbErro->isHidden());
     }
 
@@ -613,9 +615,9 @@ private Q_SLOTS:
         QVERIFY(!tooLong);
         QCOMPARE(fAjudaGol->Chutes, 1);
         QCOMPARE(recorder->sounds,
-                 (QStringList{"loop goleiro.wav", "once suspense.wav",
-                              fAjudaGol->FezGol ? "wait certo4.wav" : "wait errada1.wav",
-                              "once saida.wav"}));
+                 (QStringList{u"loop goleiro.wav"_s, u"once suspense.wav"_s,
+                              fAjudaGol->FezGol ? u"wait certo4.wav"_s : u"wait errada1.wav"_s,
+                              u"once saida.wav"_s}));
         QVERIFY(fAjudaGol->isHidden());
     }
 
@@ -661,11 +663,12 @@ private Q_SLOTS:
         });
         platform().showModal(*fAjudaGol);
 
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         // The game goes on while the page is open.
-        QCOMPARE(whileOpen, (QStringList{"OK", "1", "1", "0", "ImagemExp14.jpg", "1"}));
-        QCOMPARE(recorder->modalShows, (QStringList{"fAjudaGol", "fMensagens"}));
+        QCOMPARE(whileOpen,
+                 (QStringList{u"OK"_s, u"1"_s, u"1"_s, u"0"_s, u"ImagemExp14.jpg"_s, u"1"_s}));
+        QCOMPARE(recorder->modalShows, (QStringList{u"fAjudaGol"_s, u"fMensagens"_s}));
         QVERIFY(!fMensagens->bbSim->isHidden() && !fMensagens->bbNao->isHidden());
         QCOMPARE(fMensagens->bbCancelar->text(), QStringLiteral("OK"));
 
@@ -676,8 +679,8 @@ private Q_SLOTS:
         QCOMPARE(after.bars, QStringLiteral("SSSSS"));
         QVERIFY(!after.ballTimer);
         QVERIFY(after.keeperTimer);
-        QCOMPARE(recorder->sounds,
-                 (QStringList{"loop tempo.wav", "stop", "loop goleiro.wav", "once saida.wav"}));
+        QCOMPARE(recorder->sounds, (QStringList{u"loop tempo.wav"_s, u"stop"_s,
+                                                u"loop goleiro.wav"_s, u"once saida.wav"_s}));
     }
 
     void helpPageMissingIsReportedAndNotShown()

@@ -1,13 +1,15 @@
-#include "game_folder.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_mensagens.h"
+#include "shell/tf_mensagens.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class TstMensagens : public QObject {
     Q_OBJECT
@@ -108,9 +110,9 @@ private Q_SLOTS:
             QTest::mouseClick(buttons[button], Qt::LeftButton);
         });
         platform().showModal(*fMensagens);
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QCOMPARE(fMensagens->Resposta, answer);
-        QCOMPARE(recorder->sounds, (QStringList{"loop tempo.wav", "stop"}));
+        QCOMPARE(recorder->sounds, (QStringList{u"loop tempo.wav"_s, u"stop"_s}));
         QVERIFY(fMensagens->isHidden());
     }
 
@@ -119,7 +121,7 @@ private Q_SLOTS:
         fMensagens->imComSomClick();
         QVERIFY(fMensagens->imComSom->isHidden() && !fMensagens->imSemSom->isHidden());
         fMensagens->imSemSomClick();
-        QCOMPARE(recorder->sounds, (QStringList{"stop", "loop tempo.wav"}));
+        QCOMPARE(recorder->sounds, (QStringList{u"stop"_s, u"loop tempo.wav"_s}));
         fMensagens->imComSomClick();
         // The next show starts the loop again while the icon keeps its state.
         fMensagens->show();
@@ -142,7 +144,7 @@ private Q_SLOTS:
             fMensagens->bbCancelarClick();
         });
         platform().showModal(*fMensagens);
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         fMensagens->imComSomClick();
         fMensagens->imSemSomClick();
         const QImage alone = iconArea();

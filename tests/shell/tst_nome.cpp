@@ -1,16 +1,16 @@
-#include "banco_questoes.h"
-#include "estado_partida.h"
-#include "file_bytes.h"
-#include "game_folder.h"
-#include "jogadores.h"
-#include "modal_driver.h"
-#include "recording_platform.h"
-#include "tf_album.h"
-#include "tf_jogo.h"
-#include "tf_nome.h"
-#include "tf_pacotinho.h"
-#include "tf_placar.h"
-#include "tf_prin.h"
+#include "album/tf_album.h"
+#include "album/tf_pacotinho.h"
+#include "app/tf_prin.h"
+#include "data/banco_questoes.h"
+#include "data/jogadores.h"
+#include "match/estado_partida.h"
+#include "match/tf_jogo.h"
+#include "shell/tf_nome.h"
+#include "shell/tf_placar.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/game_folder.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/recording_platform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +18,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -157,13 +159,13 @@ private Q_SLOTS:
             fNome->close();
         });
         fPrin->Jogar();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
     }
 
     void typingReplacesThePrompts()
     {
-        writeAlbum(player("Bia", "bia@x.br"));
+        writeAlbum(player(u"Bia"_s, u"bia@x.br"_s));
         ModalDriver driver;
         driver.when(QStringLiteral("fNome"), [this](QWidget*) {
             QTest::mouseClick(fNome->BitBtn1, Qt::LeftButton);
@@ -179,15 +181,16 @@ private Q_SLOTS:
             QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
         });
         fPrin->Jogar();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         QCOMPARE(matchName, QStringLiteral("fJogo:Ana"));
-        QCOMPARE(readAll(album()), player("Bia", "bia@x.br") + player("Ana", "ana@x.br"));
+        QCOMPARE(readAll(album()),
+                 player(u"Bia"_s, u"bia@x.br"_s) + player(u"Ana"_s, u"ana@x.br"_s));
     }
 
     void enterOnARowStartsTheMatch()
     {
-        writeAlbum(player("Ana", "ana@x.br") + player("Bia", "bia@x.br"));
+        writeAlbum(player(u"Ana"_s, u"ana@x.br"_s) + player(u"Bia"_s, u"bia@x.br"_s));
         ModalDriver driver;
         driver.when(QStringLiteral("fNome"), [this](QWidget*) {
             QTableWidget* grid = fNome->sgJogadores;
@@ -199,7 +202,7 @@ private Q_SLOTS:
             QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
         });
         fPrin->Jogar();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         QCOMPARE(matchName, QStringLiteral("fJogo:Bia"));
         QCOMPARE(IdxJogador, 2);
@@ -227,7 +230,7 @@ private Q_SLOTS:
     void bankIsSavedBeforeThePacketOpens()
     {
         folder->writeBank(10);
-        writeAlbum(player("Ana", "ana@x.br"));
+        writeAlbum(player(u"Ana"_s, u"ana@x.br"_s));
         fNome->FormActivate();
         int question = 0;
         expectWonMatch(2, &question);
@@ -249,10 +252,11 @@ private Q_SLOTS:
 
     void threePlayersAndADoubleClick()
     {
-        writeAlbum(player("Ana", "ana@x.br") + player("Bia", "bia@x.br") +
-                   player("Caio", "caio@x.br"));
+        writeAlbum(player(u"Ana"_s, u"ana@x.br"_s) + player(u"Bia"_s, u"bia@x.br"_s) +
+                   player(u"Caio"_s, u"caio@x.br"_s));
         fNome->FormActivate();
-        QCOMPARE(gridRows(), (QStringList{"Ana|ana@x.br", "Bia|bia@x.br", "Caio|caio@x.br"}));
+        QCOMPARE(gridRows(),
+                 (QStringList{u"Ana|ana@x.br"_s, u"Bia|bia@x.br"_s, u"Caio|caio@x.br"_s}));
         QVERIFY(fNome->edNome->isHidden() && fNome->edeMail->isHidden());
 
         fNome->sgJogadoresClick(0);
@@ -268,7 +272,7 @@ private Q_SLOTS:
 
     void newPlayerIsAppendedAndPlays()
     {
-        writeAlbum(player("Bia", "bia@x.br"));
+        writeAlbum(player(u"Bia"_s, u"bia@x.br"_s));
         fNome->FormActivate();
         fNome->BitBtn1Click();
         QCOMPARE(fNome->lbDescr->text(),
@@ -294,7 +298,8 @@ private Q_SLOTS:
         QCOMPARE(JogadorAtual.Nome.texto(), QStringLiteral("Ana"));
 
         fNome->FormDeactivate();
-        QCOMPARE(readAll(album()), player("Bia", "bia@x.br") + player("Ana", "ana@x.br"));
+        QCOMPARE(readAll(album()),
+                 player(u"Bia"_s, u"bia@x.br"_s) + player(u"Ana"_s, u"ana@x.br"_s));
     }
 
     void promptTextsAreAcceptedAsNames()
@@ -314,7 +319,7 @@ private Q_SLOTS:
 
     void albumOfTheChosenPlayer()
     {
-        writeAlbum(player("Ana", "ana@x.br") + player("Bia", "bia@x.br"));
+        writeAlbum(player(u"Ana"_s, u"ana@x.br"_s) + player(u"Bia"_s, u"bia@x.br"_s));
         fNome->FormActivate();
         fNome->btAlbumClick();
         QCOMPARE(recorder->messageBoxes,
@@ -349,7 +354,7 @@ private Q_SLOTS:
 
     void escapeClosesAndSaves()
     {
-        writeAlbum(player("Bia", "bia@x.br") + QByteArray(10, 'x'));
+        writeAlbum(player(u"Bia"_s, u"bia@x.br"_s) + QByteArray(10, 'x'));
         ModalDriver driver;
         driver.when(QStringLiteral("fNome"), [](QWidget*) {
             QCOMPARE(fNome->edNome->text(), QStringLiteral("Digite seu nome"));
@@ -357,10 +362,10 @@ private Q_SLOTS:
         });
         QVERIFY(!recorder->modalScripts.size());
         fPrin->Jogar();
-        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join('\n')));
+        QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
         QVERIFY(driver.finished());
         QVERIFY(fNome->isHidden());
-        QCOMPARE(readAll(album()), player("Bia", "bia@x.br"));
+        QCOMPARE(readAll(album()), player(u"Bia"_s, u"bia@x.br"_s));
     }
 };
 

@@ -1,7 +1,7 @@
 #include "game_folder.h"
 
-#include "banco_tsv.h"
-#include "catalogo.h"
+#include "data/banco_tsv.h"
+#include "data/catalogo.h"
 
 #include <QDir>
 #include <QFile>

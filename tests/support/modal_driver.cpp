@@ -1,6 +1,6 @@
 #include "modal_driver.h"
 
-#include "screen.h"
+#include "common/screen.h"
 
 #include <QApplication>
 #include <QWidget>

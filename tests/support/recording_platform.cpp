@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
-RecordingPlatform::RecordingPlatform(const QString& folder)
-    : folder(folder)
+RecordingPlatform::RecordingPlatform(const QString& gameFolder)
+    : folder(gameFolder)
 {
     previous = setPlatform(this);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform.h"
+#include "common/platform.h"
 
 #include <QList>
 #include <QStringList>
@@ -15,7 +15,7 @@ class QEventLoop;
 // script and returns at once from waits.
 class RecordingPlatform final : public Platform {
 public:
-    explicit RecordingPlatform(const QString& folder = {});
+    explicit RecordingPlatform(const QString& gameFolder = {});
     ~RecordingPlatform() override;
 
     void playOnce(const QString& path) override;
@@ -53,9 +53,9 @@ public:
     // for that long first, as a player reading it would: real timers tick under it, and the
     // game may close it meanwhile (the answer then comes late, as a click just too late would).
     struct BoxAnswer {
-        BoxAnswer(bool yes, int afterMs = 0)
-            : yes(yes)
-            , afterMs(afterMs)
+        BoxAnswer(bool answer, int delayMs = 0)
+            : yes(answer)
+            , afterMs(delayMs)
         {
         }
         bool yes;

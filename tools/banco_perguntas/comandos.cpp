@@ -1,8 +1,8 @@
 #include "comandos.h"
 
-#include "arquivo_atomico.h"
-#include "banco_questoes.h"
-#include "banco_tsv.h"
+#include "data/arquivo_atomico.h"
+#include "data/banco_questoes.h"
+#include "data/banco_tsv.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -13,14 +13,13 @@ namespace {
 
 enum Saida { Sucesso = 0, ProblemasEncontrados = 1, ErroDeUso = 2 };
 
-constexpr qint64 kTamanhoMaximo = 64 * 1024 * 1024;
 const QString kOpcaoVazio = QStringLiteral("--vazio");
 
 class Comandos {
 public:
-    Comandos(QIODevice& saida, QIODevice& erros)
-        : saida(saida)
-        , erros(erros)
+    Comandos(QIODevice& saidaPadrao, QIODevice& saidaErros)
+        : saida(saidaPadrao)
+        , erros(saidaErros)
     {
     }
 

@@ -352,7 +352,7 @@ void escritaEEspada(QPainter& p)
 
 const QHash<QString, Bandeira>& tabela()
 {
-    static const QHash<QString, Bandeira> t = [] {
+    static const QHash<QString, Bandeira> bandeiras = [] {
         QHash<QString, Bandeira> b;
         b[QStringLiteral("QAT")] = {QStringLiteral("Catar"), 22, 11, [](QPainter& p) {
                                         p.fillRect(QRectF(0, 0, 22, 11), QColor(0x8a, 0x15, 0x38));
@@ -822,7 +822,7 @@ const QHash<QString, Bandeira>& tabela()
             }};
         return b;
     }();
-    return t;
+    return bandeiras;
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "desenho.h"
 
-#include "recursos.h"
+#include "content/recursos/recursos.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 // Build-time generator of the help pages: each readable page text in content/ajuda/ becomes a
 // 1026 x 962 JPEG with a title band, a simple illustration and the text in large type.
 
-#include "desenho.h"
-#include "recursos.h"
+#include "content/recursos/recursos.h"
+#include "tools/desenho/desenho.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

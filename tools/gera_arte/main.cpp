@@ -2,9 +2,9 @@
 // backgrounds, the penalty scene) and of the sponsor banner in the game folder.
 // Every picture is drawn at twice its design size.
 
-#include "desenho.h"
-#include "recursos.h"
-#include "sorteio.h"
+#include "content/recursos/recursos.h"
+#include "tools/desenho/desenho.h"
+#include "tools/sorteio/sorteio.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,13 +1,13 @@
 // Build-time generator of the sticker catalogue: the legend file and one picture per sticker,
 // drawn from the readable sticker list (and the match list, for the scores of match stickers).
 
-#include "camisa.h"
-#include "catalogo.h"
-#include "cp1252.h"
-#include "desenho.h"
-#include "formata_numero.h"
-#include "recursos.h"
-#include "sorteio.h"
+#include "common/formata_numero.h"
+#include "content/recursos/recursos.h"
+#include "data/catalogo.h"
+#include "data/cp1252.h"
+#include "tools/desenho/camisa.h"
+#include "tools/desenho/desenho.h"
+#include "tools/sorteio/sorteio.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // Small synthesis toolkit for the build-time sound generator: deterministic noise, filters,
 // envelopes, seamless loops and 16-bit PCM WAV output.
 
-#include "sorteio.h"
+#include "tools/sorteio/sorteio.h"
 
 #include <cstdint>
 #include <string>
