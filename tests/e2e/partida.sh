@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the game as a player would, in a real window under an Xvfb of its own, with xdotool: the
-# menu and the explanations, a draw, a win after a scored penalty (an option struck out), the
-# scoreboard, the packet and the album, a restart that finds the stickers again, and a race:
+# menu and the explanations (the exit page among them), a draw, a win after a scored penalty (an
+# option struck out), the scoreboard, the packet and the album, a restart that finds the stickers
+# again and turns the album's pages with a button focused and the arrow keys, and a race:
 # "Auxílio Técnico" clicked while the balls of a confirmed answer grow must be refused.
 # Nothing waits a fixed time: every wait polls the windows, the screen (ImageMagick) or the
 # game's main thread, and gives up after a time limit with a message.
@@ -320,6 +321,10 @@ passo_abertura() {
     clica dialogo "$(e_d 679)" "$(e_d 74)" # Ajudas
     espera 10 "a página \"Ajudas\" não apareceu" quadro_mudou dialogo 400 "$pagina"
     foto 03-explicacoes-ajudas
+    quadro_lido dialogo 400
+    clica dialogo "$(e_d 679)" "$(e_d 304)" # Finalizar: its white question inside the blue box
+    espera 10 "a página \"Finalizar\" não apareceu" quadro_mudou dialogo 400 "$pagina"
+    foto 23-explicacoes-finalizar
     clica dialogo "$(e_d 679)" "$(e_d 524)" # voltar
     espera 10 "as explicações não fecharam" sumiu dialogo
     no_menu
@@ -431,6 +436,12 @@ passo_reinicio() {
     clica album 585 575 # Anterior: page 1 drawn again
     espera 10 "a primeira página do álbum não voltou igual" quadro_voltou album 480 "$pagina"
     foto 17-album-depois-de-reabrir
+    # With a button holding the focus, the arrow keys still turn the pages.
+    clica album 585 645 # Próxima
+    espera 10 "a próxima página do álbum não apareceu" quadro_mudou album 480 "$pagina"
+    digita album key Left
+    espera 10 "a seta para a esquerda não voltou à primeira página" quadro_voltou album 480 "$pagina"
+    foto 24-album-seta-esquerda
     clica album 585 505 # Fechar
     espera 10 "o álbum não fechou" pronta nome
     clica nome "$(e 550)" "$(e 404)" # voltar ao menu

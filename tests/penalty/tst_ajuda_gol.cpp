@@ -539,10 +539,16 @@ private Q_SLOTS:
         const QRect area = (goal ? fAjudaGol->lbAcerto : fAjudaGol->lbErro)->geometry();
         QCOMPARE(paintedYellow(area), 0.0);
         double whileCuePlays = -1;
-        recorder->onPlayAndWait = [&](const QString&) { whileCuePlays = paintedYellow(area); };
+        const QString grabs = QStringLiteral(DRIBOLEX_TEST_GRABS "/penalti-%1-%2.png")
+                                  .arg(goal ? u"gol"_s : u"defesa"_s);
+        recorder->onPlayAndWait = [&](const QString&) {
+            whileCuePlays = paintedYellow(area);
+            fAjudaGol->grab().save(grabs.arg(u"durante-o-som"_s));
+        };
         goal ? fAjudaGol->TerminaGol() : fAjudaGol->TerminaDefesa();
         QVERIFY2(whileCuePlays > 0.5, qPrintable(QString::number(whileCuePlays)));
         QCOMPARE(paintedYellow(area), 0.0);
+        fAjudaGol->grab().save(grabs.arg(u"depois-do-som"_s));
         fAjudaGol->tGoleiro.stop();
     }
 

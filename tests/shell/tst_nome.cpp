@@ -198,6 +198,7 @@ private Q_SLOTS:
                               grid->visualRect(grid->model()->index(0, 0)).center());
             QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
             QCOMPARE(QApplication::focusWidget(), grid);
+            fNome->grab().save(QStringLiteral(DRIBOLEX_TEST_GRABS "/jogadores-enter-na-linha.png"));
             expectMatch();
             QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
         });
