@@ -3,6 +3,7 @@
 #include "common/ajusta_tela.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "sons.h"
 
@@ -62,14 +63,14 @@ TfMensagens::TfMensagens(QWidget* parent)
     Panel1->setColor(QColor(0, 0, 255));
     Image1 = new Picture(Panel1);
     Image1->setGeometry(0, 0, 776, 560);
-    Image1->setArt(caminhoArte(u"fundo_mensagens.jpg"));
+    Image1->setArt(caminhoArte(arte::kFundoMensagens));
 
     Panel2 = new Panel(Panel1);
     Panel2->setGeometry(8, 8, 513, 481);
     Panel2->setColor(QColor(128, 0, 0));
     Image2 = new Picture(Panel2);
     Image2->setGeometry(0, 0, 513, 481);
-    Image2->setArt(caminhoArte(u"pagina_inicial.jpg"));
+    Image2->setArt(caminhoArte(arte::kPaginaInicial));
 
     bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), QColor(0, 0, 128));
     bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), QColor(128, 0, 0));
@@ -95,11 +96,11 @@ TfMensagens::TfMensagens(QWidget* parent)
 
     imComSom = new Picture(Panel1);
     imComSom->setGeometry(635, 384, 89, 85);
-    imComSom->setArt(caminhoArte(u"som_ligado.png"));
+    imComSom->setArt(caminhoArte(arte::kSomLigado));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imSemSom = new Picture(Panel1);
     imSemSom->setGeometry(635, 384, 89, 85);
-    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
+    imSemSom->setArt(caminhoArte(arte::kSomDesligado));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
     // The dialog plays its loop from its first show on; the icons are see-through, so the one of
