@@ -3,6 +3,7 @@
 #include "common/ajusta_tela.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/ajuda_paginas.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "data/catalogo.h"
@@ -193,7 +194,7 @@ void TfPrin::Jogar()
 void TfPrin::Explicar()
 {
     som::para();
-    abreAjuda(QStringLiteral("ImagemExp1.jpg"), QStringLiteral("voltar"));
+    abreAjuda(ajuda::kIniciar, QStringLiteral("voltar"));
 }
 
 void TfPrin::FimDeJogo()

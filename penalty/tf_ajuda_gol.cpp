@@ -3,6 +3,7 @@
 #include "common/ajusta_tela.h"
 #include "common/forma.h"
 #include "common/platform.h"
+#include "content/recursos/ajuda_paginas.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "match/tf_jogo.h"
@@ -359,5 +360,5 @@ void TfAjudaGol::sai()
 void TfAjudaGol::Image2Click()
 {
     // A page that cannot be loaded is reported and not shown; the turn goes on.
-    abreAjuda(QStringLiteral("ImagemExp14.jpg"), QStringLiteral("OK"));
+    abreAjuda(ajuda::kPenalti, QStringLiteral("OK"));
 }

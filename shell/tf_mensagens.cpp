@@ -3,13 +3,24 @@
 #include "common/ajusta_tela.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/ajuda_paginas.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "sons.h"
 
 TfMensagens* fMensagens = nullptr;
 
-QString abreAjuda(const QString& pagina, const QString& textoFechar)
+namespace {
+
+// The path text of a help page in the game folder.
+QString caminhoAjuda(QStringView pagina)
+{
+    return QStringLiteral(".\\PastaImgHelp\\%1").arg(pagina);
+}
+
+} // namespace
+
+QString abreAjuda(QStringView pagina, const QString& textoFechar)
 {
     if (!fMensagens)
         fMensagens = new TfMensagens;
@@ -21,8 +32,7 @@ QString abreAjuda(const QString& pagina, const QString& textoFechar)
         fMensagens->bbCancelar->setText(textoFechar);
     // Only an answer given now counts: a dialog closed without one must not replay an earlier yes.
     fMensagens->Resposta.clear();
-    if (reportErrors(
-            [&] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\") + pagina); }))
+    if (reportErrors([&] { fMensagens->carregaPagina(caminhoAjuda(pagina)); }))
         platform().showModal(*fMensagens);
     fMensagens->bbSim->show();
     fMensagens->bbNao->show();
@@ -81,15 +91,20 @@ TfMensagens::TfMensagens(QWidget* parent)
 
     const struct {
         const char* texto;
-        int pagina;
-    } paginas[] = {{"Iniciar o Jogo", 1}, {"Ajudas", 2}, {"Auxílio Técnico", 9},
-                   {"Substituição", 12},  {"Álbum", 13}, {"Imagens", 11},
-                   {"Finalizar", 7},      {"Placar", 8}};
+        QStringView pagina;
+    } paginas[] = {{"Iniciar o Jogo", ajuda::kIniciar},
+                   {"Ajudas", ajuda::kAjudas},
+                   {"Auxílio Técnico", ajuda::kAuxilio},
+                   {"Substituição", ajuda::kSubstituicao},
+                   {"Álbum", ajuda::kAlbum},
+                   {"Imagens", ajuda::kImagens},
+                   {"Finalizar", ajuda::kFinalizar},
+                   {"Placar", ajuda::kPlacar}};
     for (int i = 0; i < 8; ++i) {
         QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),
                                QRect(591, 8 + 46 * i, 177, 40), QColor(0, 128, 0));
         b->setObjectName(QStringLiteral("bbExp%1").arg(i + 1));
-        b->setProperty("tag", paginas[i].pagina);
+        b->setProperty("pagina", paginas[i].pagina.toString());
         connect(b, &QPushButton::clicked, this, [this, b] { bbExpClick(b); });
         bbExp[size_t(i)] = b;
     }
@@ -157,10 +172,8 @@ void TfMensagens::bbCancelarClick()
 
 void TfMensagens::bbExpClick(QPushButton* sender)
 {
-    reportErrors([this, sender] {
-        carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp") +
-                      QString::number(sender->property("tag").toInt()) + QStringLiteral(".jpg"));
-    });
+    reportErrors(
+        [this, sender] { carregaPagina(caminhoAjuda(sender->property("pagina").toString())); });
 }
 
 void TfMensagens::imComSomClick()

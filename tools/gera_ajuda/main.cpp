@@ -1,6 +1,7 @@
 // Build-time generator of the help pages: each readable page text in content/ajuda/ becomes a
 // 1026 x 962 JPEG with a title band, a simple illustration and the text in large type.
 
+#include "content/recursos/ajuda_paginas.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "tools/desenho/desenho.h"
@@ -558,6 +559,15 @@ QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
     return imagem;
 }
 
+// The help file a page's text is drawn into, as the game names it.
+QString arquivoDaPagina(const Pagina& pagina)
+{
+    for (QStringView arquivo : ajuda::kTodas)
+        if (QFileInfo(arquivo.toString()).completeBaseName() == pagina.arquivo)
+            return arquivo.toString();
+    falha(QStringLiteral("%1: não é uma página de ajuda do jogo").arg(pagina.arquivo));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -573,11 +583,11 @@ int main(int argc, char** argv)
     QList<std::pair<QString, QImage>> paginas;
     for (int i = 3; i < argc; ++i) {
         const Pagina pagina = lePagina(QString::fromLocal8Bit(argv[i]));
-        paginas.append({pagina.arquivo, desenhaPagina(pagina, figuras)});
+        paginas.append({arquivoDaPagina(pagina), desenhaPagina(pagina, figuras)});
     }
     if (!QDir().mkpath(saida))
         falha(QStringLiteral("não foi possível criar %1").arg(saida));
     for (const auto& [nome, imagem] : paginas)
-        desenho::salva(imagem, saida + QLatin1Char('/') + nome + QStringLiteral(".jpg"), 90);
+        desenho::salva(imagem, saida + QLatin1Char('/') + nome, 90);
     return 0;
 }
