@@ -3,6 +3,7 @@
 #include "common/formata_numero.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "data/jogadores.h"
 
@@ -74,10 +75,10 @@ TfAlbum::TfAlbum(QWidget* parent)
     BitBtn3 = new QPushButton(QStringLiteral("Ver"), this);
     BitBtn3->setGeometry(555, 296, 60, 30);
     BitBtn1 =
-        new QPushButton(QIcon(caminhoArte(u"seta_anterior.png")), QStringLiteral("Anterior"), this);
+        new QPushButton(QIcon(caminhoArte(arte::kSetaAnterior)), QStringLiteral("Anterior"), this);
     BitBtn1->setGeometry(530, 560, 110, 50);
     BitBtn2 =
-        new QPushButton(QIcon(caminhoArte(u"seta_proxima.png")), QStringLiteral("Próxima"), this);
+        new QPushButton(QIcon(caminhoArte(arte::kSetaProxima)), QStringLiteral("Próxima"), this);
     BitBtn2->setGeometry(530, 620, 110, 50);
     btFechar = new QPushButton(QStringLiteral("Fechar"), this);
     btFechar->setGeometry(530, 480, 110, 50);

@@ -1,6 +1,7 @@
 #include "common/desktop_platform.h"
 #include "common/game_application.h"
 #include "common/pastas.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "data/pasta_usuario.h"
 #include "inicio.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     app.setApplicationDisplayName(QStringLiteral("Dribolex 2018"));
     carregaFontes();
     app.setFont(QFont(fonteTexto()));
-    app.setWindowIcon(QIcon(caminhoArte(u"icone.png")));
+    app.setWindowIcon(QIcon(caminhoArte(arte::kIcone)));
 
     // An installed game plays in the per-user folder; a game folder plays where it lies.
     const PastasDoJogo pastas = pastasDoJogo();

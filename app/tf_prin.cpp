@@ -3,6 +3,8 @@
 #include "common/ajusta_tela.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/ajuda_paginas.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "data/catalogo.h"
 #include "shell/sons.h"
@@ -39,7 +41,7 @@ void TfPrin::criaControles()
     pnTitulo->setGeometry(0, 0, 608, 141);
     imTitulo = new Picture(pnTitulo);
     imTitulo->setGeometry(0, 0, 608, 141);
-    imTitulo->setArt(caminhoArte(u"titulo.jpg"));
+    imTitulo->setArt(caminhoArte(arte::kTitulo));
     Label4 = new Label(QStringLiteral("Dribolex"), pnTitulo);
     Label4->setGeometry(24, 14, 400, 110);
     Label4->setFontColor(QColor(0, 160, 0));
@@ -66,15 +68,15 @@ void TfPrin::criaControles()
     pnOpcoes->setGeometry(0, 141, 608, 239);
     pnOpcoes->setColor(QColor(226, 240, 214));
     const struct {
-        const char16_t* arte;
+        QStringView arte;
         const char* texto;
         QColor cor;
         Qt::CursorShape cursor;
         int left;
     } itens[] = {
-        {u"menu_jogar.png", "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
-        {u"menu_explicar.png", "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
-        {u"menu_sair.png", "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
+        {arte::kMenuJogar, "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
+        {arte::kMenuExplicar, "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
+        {arte::kMenuSair, "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
     };
     Picture* figuras[3];
     Label* legendas[3];
@@ -110,12 +112,12 @@ void TfPrin::criaControles()
 
     imSemSom = new Picture(pnOpcoes);
     imSemSom->setGeometry(564, 4, 40, 37);
-    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
+    imSemSom->setArt(caminhoArte(arte::kSomDesligado));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->setToolTip(QStringLiteral("Ligar o som"));
     imComSom = new Picture(pnOpcoes);
     imComSom->setGeometry(564, 4, 40, 37);
-    imComSom->setArt(caminhoArte(u"som_ligado.png"));
+    imComSom->setArt(caminhoArte(arte::kSomLigado));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imComSom->setToolTip(QStringLiteral("Desligar o som"));
     connect(imComSom, &Picture::clicked, this, &TfPrin::imComSomClick);
@@ -192,7 +194,7 @@ void TfPrin::Jogar()
 void TfPrin::Explicar()
 {
     som::para();
-    abreAjuda(QStringLiteral("ImagemExp1.jpg"), QStringLiteral("voltar"));
+    abreAjuda(ajuda::kIniciar, QStringLiteral("voltar"));
 }
 
 void TfPrin::FimDeJogo()

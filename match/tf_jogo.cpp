@@ -7,6 +7,7 @@
 #include "common/ajusta_tela.h"
 #include "common/game_error.h"
 #include "common/platform.h"
+#include "content/recursos/ajuda_paginas.h"
 #include "cores_jogo.h"
 #include "data/banco_questoes.h"
 #include "data/catalogo.h"
@@ -421,7 +422,7 @@ void TfJogo::bbSubstClick()
     if (!aceitaAjuda(Fase))
         return;
     imNaoClick();
-    if (abreAjuda(QStringLiteral("ImagemPgt1.jpg")) == QLatin1String("S"))
+    if (abreAjuda(ajuda::kPergunta) == QLatin1String("S"))
         substitui();
 }
 

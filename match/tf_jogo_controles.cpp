@@ -1,5 +1,6 @@
 // The controls of the match screen: its layout at design size, built once at creation.
 
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "cores_jogo.h"
 #include "tf_jogo.h"
@@ -39,7 +40,7 @@ void TfJogo::criaControles()
     Panel1->setSingleBorder(true);
     Panel1->setBevelOuter(Panel::Bevel::None);
     Panel1->setBevelInner(Panel::Bevel::Lowered);
-    Image1 = picture(Panel1, QRect(0, 0, 916, 652), caminhoArte(u"fundo_jogo.jpg"));
+    Image1 = picture(Panel1, QRect(0, 0, 916, 652), caminhoArte(arte::kFundoJogo));
 
     lbNumQuestao = label(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120, true,
                          fonteDestaque());
@@ -52,8 +53,8 @@ void TfJogo::criaControles()
     const char* const letras[] = {"A.", "B.", "C."};
     const char* const teclas[] = {"Tecla 1 ou A", "Tecla 2 ou B", "Tecla 3 ou C"};
     const char* const cores[] = {"br", "az", "am", "vd"};
-    const char16_t* const artes[] = {u"bola_branca.png", u"bola_azul.png", u"bola_amarela.png",
-                                     u"bola_verde.png"};
+    const QStringView artes[] = {arte::kBolaBranca, arte::kBolaAzul, arte::kBolaAmarela,
+                                 arte::kBolaVerde};
     const int esquerdas[] = {420, 352, 376, 400};
     Panel* paineis[3];
     Label* letrasOp[3];
@@ -130,11 +131,11 @@ void TfJogo::criaControles()
     connect(bbSubst, &QPushButton::clicked, this, &TfJogo::bbSubstClick);
     connect(bbAuxilio, &QPushButton::clicked, this, &TfJogo::bbAuxilioClick);
 
-    imNao = picture(Panel1, QRect(392, 476, 60, 113), caminhoArte(u"desistir.png"));
+    imNao = picture(Panel1, QRect(392, 476, 60, 113), caminhoArte(arte::kDesistir));
     imNao->setToolTip(
         QStringLiteral("Clique aqui para ignorar a opção escolhida e escolher outra"));
     imNao->setAccessibleName(QStringLiteral("Desistir da opção escolhida (Esc)"));
-    imSim = picture(Panel1, QRect(460, 476, 60, 113), caminhoArte(u"confirmar.png"));
+    imSim = picture(Panel1, QRect(460, 476, 60, 113), caminhoArte(arte::kConfirmar));
     imSim->setToolTip(QStringLiteral(
         "Clique aqui para confirmar a opção que você escolheu e conferir se está certa"));
     imSim->setAccessibleName(QStringLiteral("Confirmar a opção escolhida (Enter)"));
@@ -170,10 +171,10 @@ void TfJogo::criaControles()
     lbLegenda->setWordWrap(true);
     lbLegenda->setShrinkToFit(true);
 
-    imComSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(u"som_ligado.png"));
+    imComSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(arte::kSomLigado));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imComSom->setToolTip(QStringLiteral("Desligar o som"));
-    imSemSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(u"som_desligado.png"));
+    imSemSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(arte::kSomDesligado));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->setToolTip(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
@@ -182,7 +183,7 @@ void TfJogo::criaControles()
 
     for (int i = 0; i < 6; ++i) {
         imBolaPt[size_t(i)] =
-            picture(Panel1, QRect(72 + 28 * i, 592, 26, 26), caminhoArte(u"bola_branca.png"));
+            picture(Panel1, QRect(72 + 28 * i, 592, 26, 26), caminhoArte(arte::kBolaBranca));
         imBolaPt[size_t(i)]->hide();
     }
     lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27,
@@ -202,11 +203,11 @@ void TfJogo::criaControles()
     lbBonus->hide();
     for (int i = 0; i < 8; ++i) {
         imBolaPerd[size_t(i)] =
-            picture(Panel1, QRect(808 - 28 * i, 592, 26, 26), caminhoArte(u"bola_vermelha.png"));
+            picture(Panel1, QRect(808 - 28 * i, 592, 26, 26), caminhoArte(arte::kBolaVermelha));
         imBolaPerd[size_t(i)]->hide();
     }
 
-    imSair = picture(Panel1, QRect(840, 588, 49, 49), caminhoArte(u"sair.png"));
+    imSair = picture(Panel1, QRect(840, 588, 49, 49), caminhoArte(arte::kSair));
     imSair->setToolTip(QStringLiteral("Fim de Jogo"));
     imSair->setAccessibleName(QStringLiteral("Sair do jogo"));
     imSair->setCursor(Qt::ForbiddenCursor);

@@ -3,6 +3,8 @@
 #include "common/ajusta_tela.h"
 #include "common/forma.h"
 #include "common/platform.h"
+#include "content/recursos/ajuda_paginas.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "match/tf_jogo.h"
 #include "shell/sons.h"
@@ -99,16 +101,16 @@ void TfAjudaGol::criaControles()
     setPalette(fundo);
 
     Shape1 = new Forma(this, QRect(0, 0, 312, 500), Forma::Tipo::Retangulo, kVerde, Qt::white, 10);
-    imGol = figura(this, QRect(24, 24, 261, 105), caminhoArte(u"gol.png"), {});
-    imGoleiro = figura(this, QRect(64, 76, 45, 53), caminhoArte(u"goleiro.png"), {});
+    imGol = figura(this, QRect(24, 24, 261, 105), caminhoArte(arte::kGol), {});
+    imGoleiro = figura(this, QRect(64, 76, 45, 53), caminhoArte(arte::kGoleiro), {});
     Shape2 =
         new Forma(this, QRect(4, 245, 305, 10), Forma::Tipo::Retangulo, Qt::white, Qt::white, 0);
     Shape3 = new Forma(this, QRect(120, 210, 80, 80), Forma::Tipo::Circulo, QColor(), Qt::white, 5);
 
-    imJogador = figura(this, QRect(144, 356, 45, 57), caminhoArte(u"batedor.png"),
+    imJogador = figura(this, QRect(144, 356, 45, 57), caminhoArte(arte::kBatedor),
                        QStringLiteral("Chutar (Enter)"));
     imJogador->setCursor(Qt::UpArrowCursor);
-    imBola = figura(this, QRect(134, 380, 20, 20), caminhoArte(u"bola.png"),
+    imBola = figura(this, QRect(134, 380, 20, 20), caminhoArte(arte::kBola),
                     QStringLiteral("Chutar a bola (Enter)"));
     imBola->setCursor(Qt::UpArrowCursor);
     connect(imJogador, &Picture::clicked, this, &TfAjudaGol::imJogadorClick);
@@ -128,15 +130,15 @@ void TfAjudaGol::criaControles()
         shForca[size_t(i)] = barra;
     }
 
-    Image1 = figura(this, QRect(104, 456, 49, 25), caminhoArte(u"seta_esquerda.png"),
+    Image1 = figura(this, QRect(104, 456, 49, 25), caminhoArte(arte::kSetaEsquerda),
                     QStringLiteral("Mirar para a esquerda (seta para a esquerda)"));
-    Image3 = figura(this, QRect(160, 456, 49, 25), caminhoArte(u"seta_direita.png"),
+    Image3 = figura(this, QRect(160, 456, 49, 25), caminhoArte(arte::kSetaDireita),
                     QStringLiteral("Mirar para a direita (seta para a direita)"));
     Image2 =
-        figura(this, QRect(12, 439, 49, 49), caminhoArte(u"ajuda.png"), QStringLiteral("Ajuda"));
+        figura(this, QRect(12, 439, 49, 49), caminhoArte(arte::kAjuda), QStringLiteral("Ajuda"));
     Image2->setCursor(Qt::WhatsThisCursor);
     imSair =
-        figura(this, QRect(251, 439, 49, 49), caminhoArte(u"sair.png"), QStringLiteral("Sair"));
+        figura(this, QRect(251, 439, 49, 49), caminhoArte(arte::kSair), QStringLiteral("Sair"));
     imSair->setCursor(Qt::ForbiddenCursor);
     for (Picture* seta : {Image1, Image3})
         seta->setCursor(Qt::PointingHandCursor);
@@ -358,5 +360,5 @@ void TfAjudaGol::sai()
 void TfAjudaGol::Image2Click()
 {
     // A page that cannot be loaded is reported and not shown; the turn goes on.
-    abreAjuda(QStringLiteral("ImagemExp14.jpg"), QStringLiteral("OK"));
+    abreAjuda(ajuda::kPenalti, QStringLiteral("OK"));
 }

@@ -8,6 +8,16 @@ bool SomLigado = false;
 
 namespace som {
 
+namespace {
+
+// The path text of a sound beside the program, as in "\sons\apito.wav".
+QString caminho(const char* cue)
+{
+    return QStringLiteral("\\sons\\") + QLatin1String(cue);
+}
+
+} // namespace
+
 void Chave::sincroniza() const
 {
     comSom->setVisible(SomLigado);
@@ -34,19 +44,19 @@ void Chave::liga() const
     SomLigado = true;
 }
 
-void tocaUmaVez(const QString& cue)
+void tocaUmaVez(const char* cue)
 {
-    platform().playOnce(programFile(cue));
+    platform().playOnce(programFile(caminho(cue)));
 }
 
-void tocaEmLaco(const QString& cue)
+void tocaEmLaco(const char* cue)
 {
-    platform().playLooped(programFile(cue));
+    platform().playLooped(programFile(caminho(cue)));
 }
 
-void tocaEEspera(const QString& cue)
+void tocaEEspera(const char* cue)
 {
-    platform().playAndWait(programFile(cue));
+    platform().playAndWait(programFile(caminho(cue)));
 }
 
 void para()

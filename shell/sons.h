@@ -1,32 +1,20 @@
 #pragma once
 
-#include <QString>
+#include "content/recursos/sons_nomes.h"
 
 class QWidget;
 
 // The program-wide sound switch: false at every start, never saved.
 extern bool SomLigado;
 
-// The game's cues, named by their path texts beside the program ("\sons\apito.wav").
 namespace som {
-inline const QString kEstadio1 = QStringLiteral("\\sons\\estadio1.wav");
-inline const QString kEstadio2 = QStringLiteral("\\sons\\Estadio2.wav");
-inline const QString kApito = QStringLiteral("\\sons\\apito.wav");
-inline const QString kAcerto = QStringLiteral("\\sons\\acerto.wav");
-inline const QString kErrada1 = QStringLiteral("\\sons\\errada1.wav");
-inline const QString kErrada2 = QStringLiteral("\\sons\\errada2.wav");
-inline const QString kSaida = QStringLiteral("\\sons\\Saida.wav");
-inline const QString kTempo = QStringLiteral("\\sons\\Tempo.wav");
-inline const QString kGoleiro = QStringLiteral("\\sons\\goleiro.wav");
-inline const QString kSuspense = QStringLiteral("\\sons\\suspense.wav");
-inline const QString kCerto4 = QStringLiteral("\\sons\\certo4.wav");
 
 // The switch of a screen that follows SomLigado: its two icons, one over the other, and the
 // crowd loop it plays while the sound is on.
 struct Chave {
     QWidget* comSom;
     QWidget* semSom;
-    QString laco;
+    const char* laco;
 
     // The screen's focus step: icons and sound brought in line with the switch.
     void sincroniza() const;
@@ -36,8 +24,10 @@ struct Chave {
     void liga() const;
 };
 
-void tocaUmaVez(const QString& cue);
-void tocaEmLaco(const QString& cue);
-void tocaEEspera(const QString& cue);
+// Each cue is one of the names in content/recursos/sons_nomes.h, played from the sons folder
+// beside the program.
+void tocaUmaVez(const char* cue);
+void tocaEmLaco(const char* cue);
+void tocaEEspera(const char* cue);
 void para();
 } // namespace som

@@ -3,12 +3,24 @@
 #include "common/ajusta_tela.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/ajuda_paginas.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "sons.h"
 
 TfMensagens* fMensagens = nullptr;
 
-QString abreAjuda(const QString& pagina, const QString& textoFechar)
+namespace {
+
+// The path text of a help page in the game folder.
+QString caminhoAjuda(QStringView pagina)
+{
+    return QStringLiteral(".\\PastaImgHelp\\%1").arg(pagina);
+}
+
+} // namespace
+
+QString abreAjuda(QStringView pagina, const QString& textoFechar)
 {
     if (!fMensagens)
         fMensagens = new TfMensagens;
@@ -20,8 +32,7 @@ QString abreAjuda(const QString& pagina, const QString& textoFechar)
         fMensagens->bbCancelar->setText(textoFechar);
     // Only an answer given now counts: a dialog closed without one must not replay an earlier yes.
     fMensagens->Resposta.clear();
-    if (reportErrors(
-            [&] { fMensagens->carregaPagina(QStringLiteral(".\\PastaImgHelp\\") + pagina); }))
+    if (reportErrors([&] { fMensagens->carregaPagina(caminhoAjuda(pagina)); }))
         platform().showModal(*fMensagens);
     fMensagens->bbSim->show();
     fMensagens->bbNao->show();
@@ -62,14 +73,14 @@ TfMensagens::TfMensagens(QWidget* parent)
     Panel1->setColor(QColor(0, 0, 255));
     Image1 = new Picture(Panel1);
     Image1->setGeometry(0, 0, 776, 560);
-    Image1->setArt(caminhoArte(u"fundo_mensagens.jpg"));
+    Image1->setArt(caminhoArte(arte::kFundoMensagens));
 
     Panel2 = new Panel(Panel1);
     Panel2->setGeometry(8, 8, 513, 481);
     Panel2->setColor(QColor(128, 0, 0));
     Image2 = new Picture(Panel2);
     Image2->setGeometry(0, 0, 513, 481);
-    Image2->setArt(caminhoArte(u"pagina_inicial.jpg"));
+    Image2->setArt(caminhoArte(arte::kPaginaInicial));
 
     bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), QColor(0, 0, 128));
     bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), QColor(128, 0, 0));
@@ -80,26 +91,31 @@ TfMensagens::TfMensagens(QWidget* parent)
 
     const struct {
         const char* texto;
-        int pagina;
-    } paginas[] = {{"Iniciar o Jogo", 1}, {"Ajudas", 2}, {"Auxílio Técnico", 9},
-                   {"Substituição", 12},  {"Álbum", 13}, {"Imagens", 11},
-                   {"Finalizar", 7},      {"Placar", 8}};
+        QStringView pagina;
+    } paginas[] = {{"Iniciar o Jogo", ajuda::kIniciar},
+                   {"Ajudas", ajuda::kAjudas},
+                   {"Auxílio Técnico", ajuda::kAuxilio},
+                   {"Substituição", ajuda::kSubstituicao},
+                   {"Álbum", ajuda::kAlbum},
+                   {"Imagens", ajuda::kImagens},
+                   {"Finalizar", ajuda::kFinalizar},
+                   {"Placar", ajuda::kPlacar}};
     for (int i = 0; i < 8; ++i) {
         QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),
                                QRect(591, 8 + 46 * i, 177, 40), QColor(0, 128, 0));
         b->setObjectName(QStringLiteral("bbExp%1").arg(i + 1));
-        b->setProperty("tag", paginas[i].pagina);
+        b->setProperty("pagina", paginas[i].pagina.toString());
         connect(b, &QPushButton::clicked, this, [this, b] { bbExpClick(b); });
         bbExp[size_t(i)] = b;
     }
 
     imComSom = new Picture(Panel1);
     imComSom->setGeometry(635, 384, 89, 85);
-    imComSom->setArt(caminhoArte(u"som_ligado.png"));
+    imComSom->setArt(caminhoArte(arte::kSomLigado));
     imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
     imSemSom = new Picture(Panel1);
     imSemSom->setGeometry(635, 384, 89, 85);
-    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
+    imSemSom->setArt(caminhoArte(arte::kSomDesligado));
     imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
     imSemSom->stackUnder(imComSom);
     // The dialog plays its loop from its first show on; the icons are see-through, so the one of
@@ -156,10 +172,8 @@ void TfMensagens::bbCancelarClick()
 
 void TfMensagens::bbExpClick(QPushButton* sender)
 {
-    reportErrors([this, sender] {
-        carregaPagina(QStringLiteral(".\\PastaImgHelp\\ImagemExp") +
-                      QString::number(sender->property("tag").toInt()) + QStringLiteral(".jpg"));
-    });
+    reportErrors(
+        [this, sender] { carregaPagina(caminhoAjuda(sender->property("pagina").toString())); });
 }
 
 void TfMensagens::imComSomClick()

@@ -53,4 +53,4 @@ extern TfMensagens* fMensagens;
 // page is read and closed with one button of that text; without one it asks yes or no. Returns
 // the answer, "S" or "N", or an empty text when closed without one or when the page could not
 // be loaded (which is reported). The dialog is left with all its buttons shown.
-QString abreAjuda(const QString& pagina, const QString& textoFechar = {});
+QString abreAjuda(QStringView pagina, const QString& textoFechar = {});

@@ -5,6 +5,7 @@
 #include "common/ajusta_tela.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "data/jogadores.h"
 #include "match/estado_partida.h"
@@ -36,7 +37,7 @@ TfNome::TfNome(QWidget* parent)
     Panel1->setBevelOuter(Panel::Bevel::None);
     Image1 = new Picture(Panel1);
     Image1->setGeometry(1, 1, 598, 448);
-    Image1->setArt(caminhoArte(u"fundo_nome.jpg"));
+    Image1->setArt(caminhoArte(arte::kFundoNome));
 
     lbDescr = new Label(
         QStringLiteral("Dê um duplo clique no seu nome na lista abaixo para entrar em campo."),
@@ -97,7 +98,7 @@ TfNome::TfNome(QWidget* parent)
 
     Image2 = new Picture(Panel1);
     Image2->setGeometry(526, 380, 49, 49);
-    Image2->setArt(caminhoArte(u"sair.png"));
+    Image2->setArt(caminhoArte(arte::kSair));
     Image2->setCursor(Qt::ForbiddenCursor);
     Image2->setToolTip(QStringLiteral("Voltar ao menu"));
     Image2->setAccessibleName(QStringLiteral("Voltar ao menu"));

@@ -10,5 +10,5 @@ QString fonteDestaque();
 // Readable family for running text, with regular and bold weights.
 QString fonteTexto();
 
-// The resource path of one screen picture, e.g. caminhoArte(u"bola_branca.png").
+// The resource path of one screen picture, e.g. caminhoArte(arte::kBolaBranca).
 QString caminhoArte(QStringView nome);

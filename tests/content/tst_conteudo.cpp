@@ -1,6 +1,8 @@
 // What the build lays out in the game folder from the content sources: sticker and help
 // pictures and the banner.
 
+#include "content/recursos/ajuda_paginas.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -49,17 +51,14 @@ private Q_SLOTS:
     void helpPagesAreLargeJpegs_data()
     {
         QTest::addColumn<QString>("pagina");
-        for (const char* p :
-             {"ImagemExp1", "ImagemExp2", "ImagemExp7", "ImagemExp8", "ImagemExp9", "ImagemExp11",
-              "ImagemExp12", "ImagemExp13", "ImagemExp14", "ImagemPgt1"})
-            QTest::newRow(p) << QString::fromLatin1(p);
+        for (QStringView p : ajuda::kTodas)
+            QTest::newRow(qPrintable(p.toString())) << p.toString();
     }
 
     void helpPagesAreLargeJpegs()
     {
         QFETCH(QString, pagina);
-        QImageReader leitor(kJogo + QStringLiteral("PastaImgHelp/") + pagina +
-                            QStringLiteral(".jpg"));
+        QImageReader leitor(kJogo + QStringLiteral("PastaImgHelp/") + pagina);
         QCOMPARE(leitor.format(), QByteArray("jpeg"));
         const QImage imagem = leitor.read();
         QCOMPARE(imagem.size(), QSize(1026, 962));

@@ -235,6 +235,8 @@ private Q_SLOTS:
                                                      << "não cabe no seu espaço";
         QTest::newRow("screen art missing") << aj << "sem_arte"
                                             << "arte ausente";
+        QTest::newRow("page the game never opens") << aj << "pagina_estranha"
+                                                   << "não é uma página de ajuda";
         QTest::newRow("sounds without folder") << QStringLiteral(GERA_SONS) << "sem_pasta"
                                                << "uso";
     }
@@ -249,7 +251,7 @@ private Q_SLOTS:
         const QString saida = base + QStringLiteral("/saida");
         const QString lista = base + QStringLiteral("/lista.tsv");
         const QString jogos = base + QStringLiteral("/jogos.tsv");
-        const QString pagina = base + QStringLiteral("/ImagemExp1.txt");
+        QString pagina = base + QStringLiteral("/ImagemExp1.txt");
         grava(lista, le(kAmostra));
         grava(jogos, le(kJogos));
         grava(pagina, QStringLiteral("Título: Teste\nFigura: menu\n\nUm texto curto.\n"));
@@ -319,6 +321,11 @@ private Q_SLOTS:
                                               "faixa da página\nFigura: menu\n\nTexto.\n"));
              }},
             {QStringLiteral("sem_arte"), [&] { pastaArte = base + QStringLiteral("/nada"); }},
+            {QStringLiteral("pagina_estranha"),
+             [&] {
+                 pagina = base + QStringLiteral("/ImagemExp3.txt");
+                 grava(pagina, QStringLiteral("Título: Teste\nFigura: menu\n\nUm texto curto.\n"));
+             }},
             {QStringLiteral("sem_pasta"), [] {}},
         };
         preparo.value(caso)();

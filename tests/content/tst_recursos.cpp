@@ -1,5 +1,6 @@
 // The art and fonts compiled into the program, and the team flags drawn by the generators.
 
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "tools/desenho/desenho.h"
 
@@ -8,45 +9,46 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
 // Design size of each screen picture; the files hold them at twice that size.
 struct Peca {
-    const char* nome;
+    QStringView nome;
     int largura, altura;
     bool transparente;
 };
 
 const Peca kPecas[] = {
-    {"fundo_jogo.jpg", 916, 652, false},
-    {"bola_branca.png", 73, 69, true},
-    {"bola_azul.png", 73, 69, true},
-    {"bola_amarela.png", 73, 69, true},
-    {"bola_verde.png", 73, 69, true},
-    {"bola_vermelha.png", 26, 26, true},
-    {"confirmar.png", 60, 113, true},
-    {"desistir.png", 60, 113, true},
-    {"som_ligado.png", 45, 45, true},
-    {"som_desligado.png", 45, 45, true},
-    {"sair.png", 49, 49, true},
-    {"titulo.jpg", 608, 141, false},
-    {"menu_jogar.png", 170, 170, true},
-    {"menu_explicar.png", 170, 170, true},
-    {"menu_sair.png", 170, 170, true},
-    {"fundo_nome.jpg", 600, 450, false},
-    {"fundo_mensagens.jpg", 776, 560, false},
-    {"pagina_inicial.jpg", 513, 481, false},
-    {"gol.png", 261, 105, true},
-    {"goleiro.png", 45, 53, true},
-    {"batedor.png", 45, 57, true},
-    {"bola.png", 20, 20, true},
-    {"seta_esquerda.png", 49, 25, true},
-    {"seta_direita.png", 49, 25, true},
-    {"ajuda.png", 49, 49, true},
-    {"seta_anterior.png", 24, 24, true},
-    {"seta_proxima.png", 24, 24, true},
-    {"icone.png", 256, 256, true},
+    {arte::kFundoJogo, 916, 652, false},
+    {arte::kBolaBranca, 73, 69, true},
+    {arte::kBolaAzul, 73, 69, true},
+    {arte::kBolaAmarela, 73, 69, true},
+    {arte::kBolaVerde, 73, 69, true},
+    {arte::kBolaVermelha, 26, 26, true},
+    {arte::kConfirmar, 60, 113, true},
+    {arte::kDesistir, 60, 113, true},
+    {arte::kSomLigado, 45, 45, true},
+    {arte::kSomDesligado, 45, 45, true},
+    {arte::kSair, 49, 49, true},
+    {arte::kTitulo, 608, 141, false},
+    {arte::kMenuJogar, 170, 170, true},
+    {arte::kMenuExplicar, 170, 170, true},
+    {arte::kMenuSair, 170, 170, true},
+    {arte::kFundoNome, 600, 450, false},
+    {arte::kFundoMensagens, 776, 560, false},
+    {arte::kPaginaInicial, 513, 481, false},
+    {arte::kGol, 261, 105, true},
+    {arte::kGoleiro, 45, 53, true},
+    {arte::kBatedor, 45, 57, true},
+    {arte::kBola, 20, 20, true},
+    {arte::kSetaEsquerda, 49, 25, true},
+    {arte::kSetaDireita, 49, 25, true},
+    {arte::kAjuda, 49, 49, true},
+    {arte::kSetaAnterior, 24, 24, true},
+    {arte::kSetaProxima, 24, 24, true},
+    {arte::kIcone, 256, 256, true},
 };
 
 // Every letter a Portuguese text may need, plus the punctuation the help pages use.
@@ -81,18 +83,18 @@ private Q_SLOTS:
     void screenArt_data()
     {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<QSize>("tamanho");
-        QTest::addColumn<bool>("transparente");
-        for (const Peca& p : kPecas)
-            QTest::newRow(p.nome) << QString::fromLatin1(p.nome)
-                                  << QSize(p.largura * 2, p.altura * 2) << p.transparente;
+        for (QStringView nome : arte::kTodas)
+            QTest::newRow(qPrintable(nome.toString())) << nome.toString();
     }
 
     void screenArt()
     {
         QFETCH(QString, nome);
-        QFETCH(QSize, tamanho);
-        QFETCH(bool, transparente);
+        const auto peca = std::find_if(std::begin(kPecas), std::end(kPecas),
+                                       [&](const Peca& p) { return p.nome == nome; });
+        QVERIFY2(peca != std::end(kPecas), qPrintable(nome + QStringLiteral(": sem tamanho")));
+        const QSize tamanho(peca->largura * 2, peca->altura * 2);
+        const bool transparente = peca->transparente;
         QCOMPARE(caminhoArte(nome), QStringLiteral(":/arte/") + nome);
         const QImage imagem(caminhoArte(nome));
         QVERIFY2(!imagem.isNull(), qPrintable(nome));
@@ -115,7 +117,7 @@ private Q_SLOTS:
     void whiteBallReadsAtGoalSize()
     {
         // Shown 26 x 26 as the goal-for ball: it must stay a light ball with dark panels.
-        const QImage pequena = QImage(caminhoArte(u"bola_branca.png"))
+        const QImage pequena = QImage(caminhoArte(arte::kBolaBranca))
                                    .scaled(26, 26, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         int claros = 0, escuros = 0;
         for (int y = 0; y < pequena.height(); ++y)

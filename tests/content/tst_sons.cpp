@@ -2,6 +2,7 @@
 // loud, how much of them a laptop speaker can play, how long, and for the loops how they start,
 // end and join. Every sound's figures are printed, in bounds or not.
 
+#include "content/recursos/sons_nomes.h"
 #include "tests/support/file_bytes.h"
 
 #include <QTest>
@@ -16,6 +17,23 @@
 namespace {
 
 const QString kSons = QStringLiteral(DRIBOLEX_GAME_DIR "/sons/");
+
+// How long each sound may last, and whether it is played in a loop.
+struct Duracao {
+    const char* nome;
+    double minimo, maximo;
+    bool laco;
+};
+
+// The crowd loops play for minutes: shorter, their repeats would be heard.
+const Duracao kDuracoes[] = {
+    {som::kEstadio1, 20.0, 30.0, true}, {som::kEstadio2, 20.0, 30.0, true},
+    {som::kTempo, 1.95, 2.05, true},    {som::kGoleiro, 1.0, 10.0, true},
+    {som::kApito, 0.6, 1.0, false},     {som::kAcerto, 1.2, 1.8, false},
+    {som::kErrada1, 0.6, 1.0, false},   {som::kErrada2, 0.6, 1.0, false},
+    {som::kSaida, 0.8, 1.2, false},     {som::kSuspense, 0.8, 1.2, false},
+    {som::kCerto4, 1.7, 2.3, false},
+};
 
 struct Wav {
     int formato = 0, canais = 0, taxa = 0, bits = 0;
@@ -119,29 +137,20 @@ private Q_SLOTS:
     void soundsFitSmallSpeakersAndLoopCleanly_data()
     {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<double>("minimo");
-        QTest::addColumn<double>("maximo");
-        QTest::addColumn<bool>("laco");
-        // The crowd loops play for minutes: shorter, their repeats would be heard.
-        QTest::newRow("estadio1") << QStringLiteral("estadio1.wav") << 20.0 << 30.0 << true;
-        QTest::newRow("Estadio2") << QStringLiteral("Estadio2.wav") << 20.0 << 30.0 << true;
-        QTest::newRow("Tempo") << QStringLiteral("Tempo.wav") << 1.95 << 2.05 << true;
-        QTest::newRow("goleiro") << QStringLiteral("goleiro.wav") << 1.0 << 10.0 << true;
-        QTest::newRow("apito") << QStringLiteral("apito.wav") << 0.6 << 1.0 << false;
-        QTest::newRow("acerto") << QStringLiteral("acerto.wav") << 1.2 << 1.8 << false;
-        QTest::newRow("errada1") << QStringLiteral("errada1.wav") << 0.6 << 1.0 << false;
-        QTest::newRow("errada2") << QStringLiteral("errada2.wav") << 0.6 << 1.0 << false;
-        QTest::newRow("Saida") << QStringLiteral("Saida.wav") << 0.8 << 1.2 << false;
-        QTest::newRow("suspense") << QStringLiteral("suspense.wav") << 0.8 << 1.2 << false;
-        QTest::newRow("certo4") << QStringLiteral("certo4.wav") << 1.7 << 2.3 << false;
+        for (const char* nome : som::kTodos)
+            QTest::newRow(nome) << QString::fromLatin1(nome);
     }
 
     void soundsFitSmallSpeakersAndLoopCleanly()
     {
         QFETCH(QString, nome);
-        QFETCH(double, minimo);
-        QFETCH(double, maximo);
-        QFETCH(bool, laco);
+        const auto duracao =
+            std::find_if(std::begin(kDuracoes), std::end(kDuracoes),
+                         [&](const Duracao& d) { return nome == QLatin1String(d.nome); });
+        QVERIFY2(duracao != std::end(kDuracoes),
+                 qPrintable(nome + QStringLiteral(": sem duração")));
+        const double minimo = duracao->minimo, maximo = duracao->maximo;
+        const bool laco = duracao->laco;
         const Wav w = leWav(readAll(kSons + nome));
         QVERIFY2(w.erro.isEmpty(), qPrintable(w.erro));
         QCOMPARE(w.formato, 1);

@@ -1,5 +1,6 @@
 #include "game_folder.h"
 
+#include "content/recursos/ajuda_paginas.h"
 #include "data/banco_tsv.h"
 #include "data/catalogo.h"
 
@@ -26,11 +27,9 @@ GameFolder::GameFolder()
     QFile legendFile(file(QStringLiteral("PastaImg/LegendasImg.Dat")));
     if (legendFile.open(QIODevice::WriteOnly))
         legendFile.write(legends);
-    for (const char* page :
-         {"ImagemExp1", "ImagemExp2", "ImagemExp7", "ImagemExp8", "ImagemExp9", "ImagemExp11",
-          "ImagemExp12", "ImagemExp13", "ImagemExp14", "ImagemPgt1"}) {
-        picture.fill(QColor(qHash(QByteArray(page)) % 256, 0, 0));
-        picture.save(file(QStringLiteral("PastaImgHelp/%1.jpg").arg(QLatin1String(page))));
+    for (QStringView page : ajuda::kTodas) {
+        picture.fill(QColor(qHash(page) % 256, 0, 0));
+        picture.save(file(QStringLiteral("PastaImgHelp/%1").arg(page)));
     }
     writeBank(12);
 }

@@ -1,6 +1,8 @@
 // Build-time generator of the help pages: each readable page text in content/ajuda/ becomes a
 // 1026 x 962 JPEG with a title band, a simple illustration and the text in large type.
 
+#include "content/recursos/ajuda_paginas.h"
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "tools/desenho/desenho.h"
 
@@ -167,16 +169,16 @@ private:
     // The page being drawn, for the failure messages.
     QString onde;
 
-    QImage peca(const QString& nome) const
+    QImage peca(QStringView nome) const
     {
-        QImage imagem(arte + QLatin1Char('/') + nome);
+        QImage imagem(QStringLiteral("%1/%2").arg(arte, nome));
         if (imagem.isNull())
             falha(QStringLiteral("arte ausente: %1/%2").arg(arte, nome));
         return imagem;
     }
 
     // A picture from the screen art, fitted into r without distortion.
-    void poe(QPainter& p, const QString& nome, const QRectF& r) const
+    void poe(QPainter& p, QStringView nome, const QRectF& r) const
     {
         const QImage imagem = peca(nome);
         QSizeF tamanho = imagem.size().scaled(r.size().toSize(), Qt::KeepAspectRatio);
@@ -187,7 +189,7 @@ private:
     }
 
     // A picture from the screen art covering r whole: cut to r's proportions, not distorted.
-    void cobre(QPainter& p, const QString& nome, const QRectF& r) const
+    void cobre(QPainter& p, QStringView nome, const QRectF& r) const
     {
         const QImage imagem = peca(nome);
         QRectF recorte(QPointF(0, 0), r.size().scaled(imagem.size(), Qt::KeepAspectRatio));
@@ -279,9 +281,8 @@ private:
 
     void menu(QPainter& p)
     {
-        const QStringList pecas = {
-            QStringLiteral("menu_jogar.png"), QStringLiteral("menu_explicar.png"),
-            QStringLiteral("menu_sair.png"), QStringLiteral("som_desligado.png")};
+        const QStringView pecas[] = {arte::kMenuJogar, arte::kMenuExplicar, arte::kMenuSair,
+                                     arte::kSomDesligado};
         const QStringList nomes = {QStringLiteral("Jogar"), QStringLiteral("Explicar"),
                                    QStringLiteral("Fim de Jogo"), QStringLiteral("Som")};
         for (int i = 0; i < 4; ++i) {
@@ -306,7 +307,7 @@ private:
 
     void finalizar(QPainter& p)
     {
-        poe(p, QStringLiteral("sair.png"), QRectF(120, 172, 200, 200));
+        poe(p, arte::kSair, QRectF(120, 172, 200, 200));
         seta(p, QPointF(360, 272), QPointF(470, 272));
         // The confirmation box, its blue background under the whole frame and the text.
         const QRectF caixa(510, 172, 420, 210);
@@ -314,7 +315,7 @@ private:
         contorno.addRoundedRect(caixa, 10, 10);
         p.save();
         p.setClipPath(contorno);
-        cobre(p, QStringLiteral("fundo_mensagens.jpg"), caixa);
+        cobre(p, arte::kFundoMensagens, caixa);
         p.restore();
         p.setPen(QPen(Qt::white, 4));
         p.setBrush(Qt::NoBrush);
@@ -342,7 +343,7 @@ private:
         texto(p, QRectF(painel.left(), painel.top() + 66, painel.width(), 90),
               QStringLiteral("3 × 1"), desenho::fonteDestaque(86));
         for (int i = 0; i < 4; ++i)
-            poe(p, i < 3 ? QStringLiteral("bola_branca.png") : QStringLiteral("bola_vermelha.png"),
+            poe(p, i < 3 ? arte::kBolaBranca : arte::kBolaVermelha,
                 QRectF(painel.center().x() - 96 + i * 50, painel.top() + 158, 40, 40));
         p.setPen(QColor(0x6e, 0xe0, 0x8a));
         texto(p, QRectF(painel.left(), painel.top() + 200, painel.width(), 50),
@@ -359,9 +360,7 @@ private:
         penaltiCena(p, QRectF(60, 150, 520, 260), false);
         seta(p, QPointF(600, 280), QPointF(680, 280));
         const QString letras[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
-        const QString bolas[] = {QStringLiteral("bola_azul.png"),
-                                 QStringLiteral("bola_amarela.png"),
-                                 QStringLiteral("bola_verde.png")};
+        const QStringView bolas[] = {arte::kBolaAzul, arte::kBolaAmarela, arte::kBolaVerde};
         for (int i = 0; i < 3; ++i) {
             const QRectF linha(710, 160 + i * 82, 260, 72);
             poe(p, bolas[i], QRectF(linha.left(), linha.top(), 72, 68));
@@ -387,17 +386,17 @@ private:
         p.drawRoundedRect(r, 14, 14);
         const qreal golL = qMin(r.width() * (comControles ? 0.62 : 0.7), r.height() * 1.2);
         const QRectF golR(r.center().x() - golL / 2, r.top() + 14, golL, golL * 105 / 261);
-        poe(p, QStringLiteral("gol.png"), golR);
+        poe(p, arte::kGol, golR);
         const qreal gH = golR.height() * 0.78;
-        poe(p, QStringLiteral("goleiro.png"),
+        poe(p, arte::kGoleiro,
             QRectF(golR.center().x() + golL * 0.12, golR.bottom() - gH, gH * 45 / 53, gH));
         p.setPen(QPen(QColor(255, 255, 255, 200), 3));
         p.drawLine(QPointF(r.left() + 10, golR.bottom()), QPointF(r.right() - 10, golR.bottom()));
         // The kicker stands behind and to the left of the ball on the spot.
         const qreal bH = (r.bottom() - golR.bottom()) * 0.95;
-        poe(p, QStringLiteral("bola.png"),
+        poe(p, arte::kBola,
             QRectF(r.center().x() - bH * 0.1, golR.bottom() + bH * 0.22, bH * 0.2, bH * 0.2));
-        poe(p, QStringLiteral("batedor.png"),
+        poe(p, arte::kBatedor,
             QRectF(r.center().x() - bH * 0.75, r.bottom() - bH, bH * 45 / 57, bH));
     }
 
@@ -505,8 +504,8 @@ private:
     {
         penaltiCena(p, QRectF(36, 146, 470, 270), true);
         // Controls: arrows to aim, force bars, keys, help and exit.
-        poe(p, QStringLiteral("seta_esquerda.png"), QRectF(535, 148, 88, 45));
-        poe(p, QStringLiteral("seta_direita.png"), QRectF(645, 148, 88, 45));
+        poe(p, arte::kSetaEsquerda, QRectF(535, 148, 88, 45));
+        poe(p, arte::kSetaDireita, QRectF(645, 148, 88, 45));
         // The force bars as the penalty screen draws them: five equal squares stacked upwards,
         // navy up to the chosen force (here 3), sky blue above it.
         for (int i = 0; i < 5; ++i) {
@@ -523,13 +522,13 @@ private:
             p.setPen(kTinta);
             texto(p, r, QStringLiteral("Enter"), desenho::fonteTexto(26, true));
         });
-        poe(p, QStringLiteral("ajuda.png"), QRectF(918, 160, 70, 70));
-        poe(p, QStringLiteral("sair.png"), QRectF(918, 250, 70, 70));
+        poe(p, arte::kAjuda, QRectF(918, 160, 70, 70));
+        poe(p, arte::kSair, QRectF(918, 250, 70, 70));
     }
 
     void pergunta(QPainter& p)
     {
-        poe(p, QStringLiteral("ajuda.png"), QRectF(120, 175, 200, 200));
+        poe(p, arte::kAjuda, QRectF(120, 175, 200, 200));
         botao(p, QRectF(430, 190, 220, 100), QStringLiteral("SIM"), QColor(0x1f, 0xa8, 0x45), 44);
         botao(p, QRectF(700, 190, 220, 100), QStringLiteral("NÃO"), QColor(0xc8, 0x2a, 0x2a), 44);
         rotulo(p, QRectF(420, 300, 240, 80), QStringLiteral("nova pergunta\n(ajuda usada)"), 24);
@@ -560,6 +559,15 @@ QImage desenhaPagina(const Pagina& pagina, Figuras& figuras)
     return imagem;
 }
 
+// The help file a page's text is drawn into, as the game names it.
+QString arquivoDaPagina(const Pagina& pagina)
+{
+    for (QStringView arquivo : ajuda::kTodas)
+        if (QFileInfo(arquivo.toString()).completeBaseName() == pagina.arquivo)
+            return arquivo.toString();
+    falha(QStringLiteral("%1: não é uma página de ajuda do jogo").arg(pagina.arquivo));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -575,11 +583,11 @@ int main(int argc, char** argv)
     QList<std::pair<QString, QImage>> paginas;
     for (int i = 3; i < argc; ++i) {
         const Pagina pagina = lePagina(QString::fromLocal8Bit(argv[i]));
-        paginas.append({pagina.arquivo, desenhaPagina(pagina, figuras)});
+        paginas.append({arquivoDaPagina(pagina), desenhaPagina(pagina, figuras)});
     }
     if (!QDir().mkpath(saida))
         falha(QStringLiteral("não foi possível criar %1").arg(saida));
     for (const auto& [nome, imagem] : paginas)
-        desenho::salva(imagem, saida + QLatin1Char('/') + nome + QStringLiteral(".jpg"), 90);
+        desenho::salva(imagem, saida + QLatin1Char('/') + nome, 90);
     return 0;
 }

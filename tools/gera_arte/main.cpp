@@ -2,6 +2,7 @@
 // backgrounds, the penalty scene) and of the sponsor banner in the game folder.
 // Every picture is drawn at twice its design size.
 
+#include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "tools/desenho/desenho.h"
 #include "tools/sorteio/sorteio.h"
@@ -701,65 +702,62 @@ int main(int argc, char** argv)
 
     const QColor escuro(25, 25, 25);
     const int bolaL = 73 * kEscala, bolaA = 69 * kEscala;
-    const QList<std::pair<QString, std::function<QImage()>>> pecas = {
-        {QStringLiteral("fundo_jogo.jpg"),
-         [] { return campoEscuro(916 * kEscala, 652 * kEscala); }},
-        {QStringLiteral("bola_branca.png"),
-         [&] { return bolaColorida(bolaL, bolaA, Qt::white, escuro); }},
-        {QStringLiteral("bola_azul.png"),
+    const QList<std::pair<QStringView, std::function<QImage()>>> pecas = {
+        {arte::kFundoJogo, [] { return campoEscuro(916 * kEscala, 652 * kEscala); }},
+        {arte::kBolaBranca, [&] { return bolaColorida(bolaL, bolaA, Qt::white, escuro); }},
+        {arte::kBolaAzul,
          [&] {
              return bolaColorida(bolaL, bolaA, QColor(0x2f, 0x7b, 0xe8), QColor(0x0a, 0x1e, 0x5a));
          }},
-        {QStringLiteral("bola_amarela.png"),
+        {arte::kBolaAmarela,
          [&] {
              return bolaColorida(bolaL, bolaA, QColor(0xff, 0xd8, 0x1a), QColor(0x5a, 0x3c, 0x00));
          }},
-        {QStringLiteral("bola_verde.png"),
+        {arte::kBolaVerde,
          [&] {
              return bolaColorida(bolaL, bolaA, QColor(0x2e, 0xc0, 0x50), QColor(0x05, 0x3a, 0x14));
          }},
-        {QStringLiteral("bola_vermelha.png"),
+        {arte::kBolaVermelha,
          [] {
              return bolaColorida(26 * kEscala, 26 * kEscala, QColor(0xe8, 0x22, 0x22),
                                  QColor(0x40, 0x00, 0x00));
          }},
-        {QStringLiteral("confirmar.png"),
-         [] { return botaoAlto(QColor(0x1f, 0xa8, 0x45), tique); }},
-        {QStringLiteral("desistir.png"),
+        {arte::kConfirmar, [] { return botaoAlto(QColor(0x1f, 0xa8, 0x45), tique); }},
+        {arte::kDesistir,
          [] {
              return botaoAlto(QColor(0xf0, 0x84, 0x10), [](QPainter& p, const QRectF& r) {
                  xis(p, r, QColor(0x70, 0x30, 0x00));
              });
          }},
-        {QStringLiteral("som_ligado.png"), [] { return altoFalante(true); }},
-        {QStringLiteral("som_desligado.png"), [] { return altoFalante(false); }},
-        {QStringLiteral("sair.png"), [] { return proibido(49 * kEscala); }},
-        {QStringLiteral("titulo.jpg"), titulo},
-        {QStringLiteral("menu_jogar.png"), menuJogar},
-        {QStringLiteral("menu_explicar.png"), menuExplicar},
-        {QStringLiteral("menu_sair.png"), menuSair},
-        {QStringLiteral("fundo_nome.jpg"), fundoNome},
-        {QStringLiteral("fundo_mensagens.jpg"), fundoMensagens},
-        {QStringLiteral("pagina_inicial.jpg"), paginaInicial},
-        {QStringLiteral("gol.png"), gol},
-        {QStringLiteral("goleiro.png"), goleiro},
-        {QStringLiteral("batedor.png"), batedor},
-        {QStringLiteral("bola.png"),
+        {arte::kSomLigado, [] { return altoFalante(true); }},
+        {arte::kSomDesligado, [] { return altoFalante(false); }},
+        {arte::kSair, [] { return proibido(49 * kEscala); }},
+        {arte::kTitulo, titulo},
+        {arte::kMenuJogar, menuJogar},
+        {arte::kMenuExplicar, menuExplicar},
+        {arte::kMenuSair, menuSair},
+        {arte::kFundoNome, fundoNome},
+        {arte::kFundoMensagens, fundoMensagens},
+        {arte::kPaginaInicial, paginaInicial},
+        {arte::kGol, gol},
+        {arte::kGoleiro, goleiro},
+        {arte::kBatedor, batedor},
+        {arte::kBola,
          [] { return bolaColorida(20 * kEscala, 20 * kEscala, Qt::white, QColor(25, 25, 25)); }},
-        {QStringLiteral("seta_esquerda.png"),
+        {arte::kSetaEsquerda,
          [] {
              return seta(49 * kEscala, 25 * kEscala, false, QColor(0xff, 0xd0, 0x20),
                          QColor(0x40, 0x30, 0x00));
          }},
-        {QStringLiteral("seta_direita.png"),
+        {arte::kSetaDireita,
          [] {
              return seta(49 * kEscala, 25 * kEscala, true, QColor(0xff, 0xd0, 0x20),
                          QColor(0x40, 0x30, 0x00));
          }},
-        {QStringLiteral("ajuda.png"), [] { return iconeAjuda(49 * kEscala); }},
-        {QStringLiteral("seta_anterior.png"), [] { return chevron(24 * kEscala, false); }},
-        {QStringLiteral("seta_proxima.png"), [] { return chevron(24 * kEscala, true); }},
-        {QStringLiteral("icone.png"), [] { return icone(); }},
+        {arte::kAjuda, [] { return iconeAjuda(49 * kEscala); }},
+        {arte::kSetaAnterior, [] { return chevron(24 * kEscala, false); }},
+        {arte::kSetaProxima, [] { return chevron(24 * kEscala, true); }},
+        {arte::kIcone, [] { return icone(); }},
     };
 
     // Draw everything first: a failure leaves no partial set behind.
@@ -778,7 +776,7 @@ int main(int argc, char** argv)
     if (!QDir().mkpath(arte) || !QDir().mkpath(patrocinio))
         falha(QStringLiteral("não foi possível criar as pastas de saída"));
     for (qsizetype i = 0; i < pecas.size(); ++i)
-        desenho::salva(imagens[i], arte + QLatin1Char('/') + pecas[i].first, 90);
+        desenho::salva(imagens[i], QStringLiteral("%1/%2").arg(arte, pecas[i].first), 90);
     desenho::salva(banner, patrocinio + QStringLiteral("/LogoTernavo.bmp"));
     for (qsizetype i = 0; i < icones.size(); ++i) {
         const QString pasta =

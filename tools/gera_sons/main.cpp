@@ -1,6 +1,7 @@
 // Build-time generator of the game's sounds: crowd loops, clock tick, tension pulse, whistle and
 // the short cues, synthesized deterministically as 16-bit PCM mono WAV at 44100 Hz.
 
+#include "content/recursos/sons_nomes.h"
 #include "sintese.h"
 
 #include <cmath>
@@ -294,10 +295,10 @@ int main(int argc, char** argv)
         falha("uso: gera_sons PASTA");
     const std::filesystem::path pasta = argv[1];
     const std::pair<const char*, std::function<Sinal()>> sons[] = {
-        {"estadio1.wav", estadio1}, {"Estadio2.wav", estadio2}, {"Tempo.wav", tempo},
-        {"goleiro.wav", goleiro},   {"apito.wav", apito},       {"acerto.wav", acerto},
-        {"errada1.wav", errada1},   {"errada2.wav", errada2},   {"Saida.wav", saida},
-        {"suspense.wav", suspense}, {"certo4.wav", certo4}};
+        {som::kEstadio1, estadio1}, {som::kEstadio2, estadio2}, {som::kTempo, tempo},
+        {som::kGoleiro, goleiro},   {som::kApito, apito},       {som::kAcerto, acerto},
+        {som::kErrada1, errada1},   {som::kErrada2, errada2},   {som::kSaida, saida},
+        {som::kSuspense, suspense}, {som::kCerto4, certo4}};
     std::vector<Sinal> sinais;
     for (const auto& som : sons)
         sinais.push_back(som.second());
