@@ -1,5 +1,6 @@
 #include "tf_album.h"
 
+#include "common/cores.h"
 #include "common/formata_numero.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
@@ -19,7 +20,7 @@ Panel* quadro(QWidget* parent, const QRect& geometry, const QString& titulo, Lab
 {
     auto* painel = new Panel(parent);
     painel->setGeometry(geometry);
-    painel->setColor(QColor(0, 255, 0));
+    painel->setColor(kLima);
     auto* cabecalho = new Label(titulo, painel);
     cabecalho->setGeometry(0, 4, geometry.width(), 24);
     cabecalho->setAlignment(Qt::AlignCenter);
@@ -47,7 +48,7 @@ TfAlbum::TfAlbum(QWidget* parent)
     for (int k = 0; k < 12; ++k) {
         auto* painel = new Panel(this);
         painel->setGeometry(20 + 170 * (k % 3), 20 + 170 * (k / 3), 150, 150);
-        painel->setColor(QColor(230, 230, 230));
+        painel->setColor(kCinzaClaro);
         auto* figura = new Picture(painel);
         figura->setGeometry(0, 0, 150, 150);
         figura->setObjectName(QStringLiteral("im") + numeroDoisDigitos(k + 1));

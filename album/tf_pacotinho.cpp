@@ -1,5 +1,6 @@
 #include "tf_pacotinho.h"
 
+#include "common/cores.h"
 #include "common/formata_numero.h"
 #include "common/report_errors.h"
 #include "data/catalogo.h"
@@ -24,7 +25,7 @@ TfPacotinho::TfPacotinho(QWidget* parent)
     for (int k = 0; k < 10; ++k) {
         auto* painel = new Panel(this);
         painel->setGeometry(25 + 174 * (k % 5), 20 + 170 * (k / 5), 150, 150);
-        painel->setColor(QColor(230, 230, 230));
+        painel->setColor(kCinzaClaro);
         auto* numero = new Label(numeroDoisDigitos(k + 1), painel);
         numero->setGeometry(0, 0, 150, 150);
         numero->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,7 @@
 #include "tf_prin.h"
 
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/recursos.h"
@@ -50,7 +51,7 @@ void TfPrin::criaControles()
     Label6->setGeometry(450, 76, 130, 52);
     // A light plate and a dark glow keep the title readable over the night photograph.
     for (Label* l : {Label5, Label6}) {
-        l->setFontColor(QColor(128, 0, 0));
+        l->setFontColor(kGrena);
         l->setPixelFont(48, true, fonteDestaque());
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(
@@ -72,8 +73,8 @@ void TfPrin::criaControles()
         Qt::CursorShape cursor;
         int left;
     } itens[] = {
-        {u"menu_jogar.png", "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
-        {u"menu_explicar.png", "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
+        {u"menu_jogar.png", "Jogar", kVerde, Qt::PointingHandCursor, 24},
+        {u"menu_explicar.png", "Explicar", kMarinho, Qt::WhatsThisCursor, 219},
         {u"menu_sair.png", "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
     };
     Picture* figuras[3];

@@ -5,9 +5,9 @@
 
 #include "app/tf_prin.h"
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "common/game_error.h"
 #include "common/platform.h"
-#include "cores_jogo.h"
 #include "data/banco_questoes.h"
 #include "data/catalogo.h"
 #include "estado_partida.h"
@@ -22,9 +22,6 @@
 TfJogo* fJogo = nullptr;
 
 namespace {
-
-const QColor kAzulCeu(166, 202, 240);
-const QColor kCinza(128, 128, 128);
 
 const char* const kFrases[] = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
                                "Gooooooolll, do ", "Goleada ",     "Goooooolll "};

@@ -1,13 +1,10 @@
 // The controls of the match screen: its layout at design size, built once at creation.
 
+#include "common/cores.h"
 #include "content/recursos/recursos.h"
-#include "cores_jogo.h"
 #include "tf_jogo.h"
 
 namespace {
-
-const QColor kAqua(0, 255, 255);
-const QColor kAmarelo(255, 255, 0);
 
 Picture* picture(QWidget* parent, const QRect& geometry, const QString& art)
 {

@@ -1,6 +1,7 @@
 #include "tf_ajuda_gol.h"
 
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "common/forma.h"
 #include "common/platform.h"
 #include "content/recursos/recursos.h"
@@ -23,12 +24,6 @@ qint32 TopoBolaInicial = 0;
 qint32 Forca = 0;
 
 namespace {
-
-const QColor kVerde(0, 128, 0);
-const QColor kAzulCeu(166, 202, 240);
-const QColor kMarinho(0, 0, 128);
-const QColor kAmarelo(255, 255, 0);
-const QColor kGrena(128, 0, 0);
 
 // Screen pixels, never scaled.
 constexpr int kPassoMira = 5;

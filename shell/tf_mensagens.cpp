@@ -1,6 +1,7 @@
 #include "tf_mensagens.h"
 
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/recursos.h"
@@ -66,13 +67,13 @@ TfMensagens::TfMensagens(QWidget* parent)
 
     Panel2 = new Panel(Panel1);
     Panel2->setGeometry(8, 8, 513, 481);
-    Panel2->setColor(QColor(128, 0, 0));
+    Panel2->setColor(kGrena);
     Image2 = new Picture(Panel2);
     Image2->setGeometry(0, 0, 513, 481);
     Image2->setArt(caminhoArte(u"pagina_inicial.jpg"));
 
-    bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), QColor(0, 0, 128));
-    bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), QColor(128, 0, 0));
+    bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), kMarinho);
+    bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), kGrena);
     bbCancelar = botao(Panel1, QStringLiteral("Cancelar"), QRect(591, 504, 177, 40));
     connect(bbSim, &QPushButton::clicked, this, &TfMensagens::bbSimClick);
     connect(bbNao, &QPushButton::clicked, this, &TfMensagens::bbNaoClick);
@@ -86,7 +87,7 @@ TfMensagens::TfMensagens(QWidget* parent)
                    {"Finalizar", 7},      {"Placar", 8}};
     for (int i = 0; i < 8; ++i) {
         QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),
-                               QRect(591, 8 + 46 * i, 177, 40), QColor(0, 128, 0));
+                               QRect(591, 8 + 46 * i, 177, 40), kVerde);
         b->setObjectName(QStringLiteral("bbExp%1").arg(i + 1));
         b->setProperty("tag", paginas[i].pagina);
         connect(b, &QPushButton::clicked, this, [this, b] { bbExpClick(b); });

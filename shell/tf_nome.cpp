@@ -3,6 +3,7 @@
 #include "album/tf_album.h"
 #include "album/tf_pacotinho.h"
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/recursos.h"
@@ -31,7 +32,7 @@ TfNome::TfNome(QWidget* parent)
     resize(600, 450);
     Panel1 = new Panel(this);
     Panel1->setGeometry(0, 0, 600, 450);
-    Panel1->setColor(QColor(255, 255, 0));
+    Panel1->setColor(kAmarelo);
     Panel1->setSingleBorder(true);
     Panel1->setBevelOuter(Panel::Bevel::None);
     Image1 = new Picture(Panel1);

@@ -1,6 +1,7 @@
 #include "tf_placar.h"
 
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "content/recursos/recursos.h"
 
 TfPlacar* fPlacar = nullptr;
@@ -25,19 +26,18 @@ TfPlacar::TfPlacar(QWidget* parent)
     Panel1->setBorderWidth(5);
     connect(Panel1, &Panel::clicked, this, &TfPlacar::Panel1Click);
 
-    const QColor amarelo(255, 255, 0);
-    auto rotulo = [this, &amarelo](int top, int height, const QString& texto, int pixels) {
+    auto rotulo = [this](int top, int height, const QString& texto, int pixels) {
         auto* l = new Label(texto, Panel1);
         l->setGeometry(20, top, 645, height);
         l->setAlignment(Qt::AlignCenter);
-        l->setFontColor(amarelo);
+        l->setFontColor(kAmarelo);
         l->setPixelFont(pixels, true, fonteDestaque());
         connect(l, &Label::clicked, this, &TfPlacar::Panel1Click);
         return l;
     };
     Label1 = rotulo(32, 77, QStringLiteral("Placar Final"), 67);
     lbPlacar = rotulo(128, 171, QStringLiteral("0 x 0"), 133);
-    lbPlacar->setFontColor(QColor(0, 255, 0));
+    lbPlacar->setFontColor(kLima);
     lbGanhou = rotulo(313, 76, QStringLiteral("você ganhou"), 67);
     Label2 = rotulo(396, 32, QStringLiteral("Clique em qualquer lugar da tela para sair"), 27);
     Label2->setCursor(Qt::PointingHandCursor);
