@@ -1,6 +1,7 @@
 #include "tf_mensagens.h"
 
 #include "common/ajusta_tela.h"
+#include "common/controles.h"
 #include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
@@ -30,51 +31,24 @@ QString abreAjuda(const QString& pagina, const QString& textoFechar)
     return fMensagens->Resposta;
 }
 
-namespace {
-
-QPushButton* botao(QWidget* parent, const QString& texto, const QRect& geometry,
-                   const QColor& cor = QColor())
-{
-    auto* b = new QPushButton(texto, parent);
-    b->setGeometry(geometry);
-    QFont f = b->font();
-    f.setFamily(fonteDestaque());
-    f.setBold(true);
-    f.setPixelSize(24);
-    b->setFont(f);
-    b->setAutoDefault(false);
-    if (cor.isValid()) {
-        QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, cor);
-        b->setPalette(p);
-    }
-    return b;
-}
-
-} // namespace
-
 TfMensagens::TfMensagens(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("fMensagens"));
     resize(776, 560);
-    Panel1 = new Panel(this);
-    Panel1->setGeometry(0, 0, 776, 560);
-    Panel1->setColor(QColor(0, 0, 255));
-    Image1 = new Picture(Panel1);
-    Image1->setGeometry(0, 0, 776, 560);
-    Image1->setArt(caminhoArte(u"fundo_mensagens.jpg"));
+    Panel1 = novoPainel(this, QRect(0, 0, 776, 560), QColor(0, 0, 255));
+    Image1 = novaFigura(Panel1, QRect(0, 0, 776, 560), caminhoArte(u"fundo_mensagens.jpg"));
 
-    Panel2 = new Panel(Panel1);
-    Panel2->setGeometry(8, 8, 513, 481);
-    Panel2->setColor(kGrena);
-    Image2 = new Picture(Panel2);
-    Image2->setGeometry(0, 0, 513, 481);
-    Image2->setArt(caminhoArte(u"pagina_inicial.jpg"));
+    Panel2 = novoPainel(Panel1, QRect(8, 8, 513, 481), kGrena);
+    Image2 = novaFigura(Panel2, QRect(0, 0, 513, 481), caminhoArte(u"pagina_inicial.jpg"));
 
-    bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), kMarinho);
-    bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), kGrena);
-    bbCancelar = botao(Panel1, QStringLiteral("Cancelar"), QRect(591, 504, 177, 40));
+    const QString destaque = fonteDestaque();
+    bbSim = novoBotao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), 24, true, destaque,
+                      kMarinho);
+    bbNao = novoBotao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), 24, true, destaque,
+                      kGrena);
+    bbCancelar =
+        novoBotao(Panel1, QStringLiteral("Cancelar"), QRect(591, 504, 177, 40), 24, true, destaque);
     connect(bbSim, &QPushButton::clicked, this, &TfMensagens::bbSimClick);
     connect(bbNao, &QPushButton::clicked, this, &TfMensagens::bbNaoClick);
     connect(bbCancelar, &QPushButton::clicked, this, &TfMensagens::bbCancelarClick);
@@ -86,8 +60,8 @@ TfMensagens::TfMensagens(QWidget* parent)
                    {"Substituição", 12},  {"Álbum", 13}, {"Imagens", 11},
                    {"Finalizar", 7},      {"Placar", 8}};
     for (int i = 0; i < 8; ++i) {
-        QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),
-                               QRect(591, 8 + 46 * i, 177, 40), kVerde);
+        QPushButton* b = novoBotao(Panel1, QString::fromUtf8(paginas[i].texto),
+                                   QRect(591, 8 + 46 * i, 177, 40), 24, true, destaque, kVerde);
         b->setObjectName(QStringLiteral("bbExp%1").arg(i + 1));
         b->setProperty("tag", paginas[i].pagina);
         connect(b, &QPushButton::clicked, this, [this, b] { bbExpClick(b); });

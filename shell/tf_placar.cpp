@@ -1,6 +1,7 @@
 #include "tf_placar.h"
 
 #include "common/ajusta_tela.h"
+#include "common/controles.h"
 #include "common/cores.h"
 #include "content/recursos/recursos.h"
 
@@ -17,9 +18,7 @@ TfPlacar::TfPlacar(QWidget* parent)
     fonte.setPixelSize(67);
     setFont(fonte);
 
-    Panel1 = new Panel(this);
-    Panel1->setGeometry(0, 0, 688, 475);
-    Panel1->setColor(Qt::black);
+    Panel1 = novoPainel(this, QRect(0, 0, 688, 475), Qt::black);
     Panel1->setSingleBorder(true);
     Panel1->setBevelInner(Panel::Bevel::Lowered);
     Panel1->setBevelWidth(5);
@@ -27,11 +26,9 @@ TfPlacar::TfPlacar(QWidget* parent)
     connect(Panel1, &Panel::clicked, this, &TfPlacar::Panel1Click);
 
     auto rotulo = [this](int top, int height, const QString& texto, int pixels) {
-        auto* l = new Label(texto, Panel1);
-        l->setGeometry(20, top, 645, height);
+        Label* l = novoRotulo(Panel1, QRect(20, top, 645, height), texto, kAmarelo, pixels, true,
+                              fonteDestaque());
         l->setAlignment(Qt::AlignCenter);
-        l->setFontColor(kAmarelo);
-        l->setPixelFont(pixels, true, fonteDestaque());
         connect(l, &Label::clicked, this, &TfPlacar::Panel1Click);
         return l;
     };
