@@ -7,6 +7,7 @@
 #include "common/report_errors.h"
 #include "content/recursos/recursos.h"
 #include "data/catalogo.h"
+#include "shell/icones_som.h"
 #include "shell/sons.h"
 #include "shell/tf_mensagens.h"
 #include "shell/tf_nome.h"
@@ -99,18 +100,8 @@ void TfPrin::criaControles()
     connect(Label3, &Label::clicked, this, &TfPrin::Explicar);
     connect(Label2, &Label::clicked, this, &TfPrin::FimDeJogo);
 
-    imSemSom = new Picture(pnOpcoes);
-    imSemSom->setGeometry(564, 4, 40, 37);
-    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
-    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
-    imSemSom->setToolTip(QStringLiteral("Ligar o som"));
-    imComSom = new Picture(pnOpcoes);
-    imComSom->setGeometry(564, 4, 40, 37);
-    imComSom->setArt(caminhoArte(u"som_ligado.png"));
-    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
-    imComSom->setToolTip(QStringLiteral("Desligar o som"));
-    connect(imComSom, &Picture::clicked, this, &TfPrin::imComSomClick);
-    connect(imSemSom, &Picture::clicked, this, &TfPrin::imSemSomClick);
+    std::tie(imComSom, imSemSom) =
+        som::criaIcones(pnOpcoes, QRect(564, 4, 40, 37), [this] { return chaveSom(); });
 
     pnPropaganda = novoPainel(this, QRect(0, 380, 608, 189));
     imPropaganda = novaFigura(pnPropaganda, QRect(0, 0, 608, 189));
@@ -198,14 +189,4 @@ void TfPrin::imPropagandaClick()
 som::Chave TfPrin::chaveSom() const
 {
     return {imComSom, imSemSom, som::kEstadio1};
-}
-
-void TfPrin::imComSomClick()
-{
-    chaveSom().desliga();
-}
-
-void TfPrin::imSemSomClick()
-{
-    chaveSom().liga();
 }

@@ -551,16 +551,6 @@ som::Chave TfJogo::chaveSom() const
     return {imComSom, imSemSom, som::kEstadio2};
 }
 
-void TfJogo::imComSomClick()
-{
-    chaveSom().desliga();
-}
-
-void TfJogo::imSemSomClick()
-{
-    chaveSom().liga();
-}
-
 void TfJogo::passaA(FasePartida nova)
 {
     Fase = mudaFase(Fase, nova);

@@ -3,6 +3,7 @@
 #include "common/controles.h"
 #include "common/cores.h"
 #include "content/recursos/recursos.h"
+#include "shell/icones_som.h"
 #include "tf_jogo.h"
 
 void TfJogo::criaControles()
@@ -132,15 +133,8 @@ void TfJogo::criaControles()
     lbLegenda->setWordWrap(true);
     lbLegenda->setShrinkToFit(true);
 
-    imComSom = novaFigura(Panel1, QRect(16, 584, 45, 45), caminhoArte(u"som_ligado.png"));
-    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
-    imComSom->setToolTip(QStringLiteral("Desligar o som"));
-    imSemSom = novaFigura(Panel1, QRect(16, 584, 45, 45), caminhoArte(u"som_desligado.png"));
-    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
-    imSemSom->setToolTip(QStringLiteral("Ligar o som"));
-    imSemSom->stackUnder(imComSom);
-    connect(imComSom, &Picture::clicked, this, &TfJogo::imComSomClick);
-    connect(imSemSom, &Picture::clicked, this, &TfJogo::imSemSomClick);
+    std::tie(imComSom, imSemSom) =
+        som::criaIcones(Panel1, QRect(16, 584, 45, 45), [this] { return chaveSom(); });
 
     for (int i = 0; i < 6; ++i) {
         imBolaPt[size_t(i)] =

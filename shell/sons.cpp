@@ -23,7 +23,8 @@ void Chave::desliga() const
     comSom->hide();
     semSom->show();
     para();
-    SomLigado = !comSom->isHidden();
+    if (geral)
+        SomLigado = !comSom->isHidden();
 }
 
 void Chave::liga() const
@@ -31,7 +32,8 @@ void Chave::liga() const
     comSom->show();
     semSom->hide();
     tocaEmLaco(laco);
-    SomLigado = true;
+    if (geral)
+        SomLigado = true;
 }
 
 void tocaUmaVez(const QString& cue)

@@ -6,6 +6,7 @@
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/recursos.h"
+#include "icones_som.h"
 #include "sons.h"
 
 TfMensagens* fMensagens = nullptr;
@@ -68,20 +69,11 @@ TfMensagens::TfMensagens(QWidget* parent)
         bbExp[size_t(i)] = b;
     }
 
-    imComSom = new Picture(Panel1);
-    imComSom->setGeometry(635, 384, 89, 85);
-    imComSom->setArt(caminhoArte(u"som_ligado.png"));
-    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
-    imSemSom = new Picture(Panel1);
-    imSemSom->setGeometry(635, 384, 89, 85);
-    imSemSom->setArt(caminhoArte(u"som_desligado.png"));
-    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
-    imSemSom->stackUnder(imComSom);
+    std::tie(imComSom, imSemSom) =
+        som::criaIcones(Panel1, QRect(635, 384, 89, 85), [this] { return chaveSom(); });
     // The dialog plays its loop from its first show on; the icons are see-through, so the one of
     // the other state must not be painted behind.
     imSemSom->hide();
-    connect(imComSom, &Picture::clicked, this, &TfMensagens::imComSomClick);
-    connect(imSemSom, &Picture::clicked, this, &TfMensagens::imSemSomClick);
 
     scaleScreen(*this, platform().screenWidth(), 1200);
 }
@@ -137,16 +129,7 @@ void TfMensagens::bbExpClick(QPushButton* sender)
     });
 }
 
-void TfMensagens::imComSomClick()
+som::Chave TfMensagens::chaveSom() const
 {
-    imComSom->hide();
-    imSemSom->show();
-    som::para();
-}
-
-void TfMensagens::imSemSomClick()
-{
-    imComSom->show();
-    imSemSom->hide();
-    som::tocaEmLaco(som::kTempo);
+    return {imComSom, imSemSom, som::kTempo, false};
 }

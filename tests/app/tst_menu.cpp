@@ -98,14 +98,14 @@ private Q_SLOTS:
         QCOMPARE(recorder->reseeds, seeded + 1);
         QVERIFY(recorder->sleeps.isEmpty());
 
-        fPrin->imSemSomClick();
+        fPrin->chaveSom().liga();
         QVERIFY(SomLigado);
         QVERIFY(!fPrin->imComSom->isHidden() && fPrin->imSemSom->isHidden());
         recorder->forcedRandom = {99};
         fPrin->FormActivate();
         QCOMPARE(recorder->sounds,
                  (QStringList{u"stop"_s, u"loop estadio1.wav"_s, u"loop estadio1.wav"_s}));
-        fPrin->imComSomClick();
+        fPrin->chaveSom().desliga();
         QVERIFY(!SomLigado);
         QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
     }

@@ -612,17 +612,17 @@ private Q_SLOTS:
         startMatch();
         QCOMPARE(recorder->sounds, QStringList{u"loop estadio2.wav"_s});
         QVERIFY(!fJogo->imComSom->isHidden() && fJogo->imSemSom->isHidden());
-        fJogo->imComSomClick();
+        fJogo->chaveSom().desliga();
         QVERIFY(!SomLigado);
         QVERIFY(fJogo->imComSom->isHidden() && !fJogo->imSemSom->isHidden());
-        fJogo->imSemSomClick();
+        fJogo->chaveSom().liga();
         QVERIFY(SomLigado);
         QCOMPARE(recorder->sounds,
                  (QStringList{u"loop estadio2.wav"_s, u"stop"_s, u"loop estadio2.wav"_s}));
 
         // Coming back to the screen resumes the crowd but not a new match.
         const int question = QuestaoAtual;
-        fJogo->imComSomClick();
+        fJogo->chaveSom().desliga();
         fJogo->FormActivate();
         QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
         QCOMPARE(QuestaoAtual, question);
