@@ -1,7 +1,6 @@
 #include "shell/tf_mensagens.h"
-#include "tests/support/game_folder.h"
 #include "tests/support/modal_driver.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -11,28 +10,17 @@
 
 using namespace Qt::StringLiterals;
 
-class TstMensagens : public QObject {
+class TstMensagens : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
 
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        recorder->width = 1200;
+        begin({.screenWidth = 1200});
         fMensagens = new TfMensagens;
     }
 
-    void cleanup()
-    {
-        delete fMensagens;
-        fMensagens = nullptr;
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void pageButtonsFollowTheYesButton()
     {
