@@ -1,5 +1,7 @@
 #include "tf_album.h"
 
+#include "common/controles.h"
+#include "common/cores.h"
 #include "common/formata_numero.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
@@ -18,9 +20,7 @@ constexpr int kPaginas = 100;
 
 Panel* quadro(QWidget* parent, const QRect& geometry, const QString& titulo, Label** figura)
 {
-    auto* painel = new Panel(parent);
-    painel->setGeometry(geometry);
-    painel->setColor(QColor(0, 255, 0));
+    Panel* painel = novoPainel(parent, geometry, kLima);
     auto* cabecalho = new Label(titulo, painel);
     cabecalho->setGeometry(0, 4, geometry.width(), 24);
     cabecalho->setAlignment(Qt::AlignCenter);
@@ -46,30 +46,23 @@ TfAlbum::TfAlbum(QWidget* parent)
     setAutoFillBackground(true);
 
     for (int k = 0; k < 12; ++k) {
-        auto* painel = new Panel(this);
-        painel->setGeometry(20 + 170 * (k % 3), 20 + 170 * (k / 3), 150, 150);
-        painel->setColor(QColor(230, 230, 230));
-        auto* figura = new Picture(painel);
-        figura->setGeometry(0, 0, 150, 150);
+        Panel* painel =
+            novoPainel(this, QRect(20 + 170 * (k % 3), 20 + 170 * (k / 3), 150, 150), kCinzaClaro);
+        Picture* figura = novaFigura(painel, QRect(0, 0, 150, 150));
         figura->setObjectName(QStringLiteral("im") + numeroDoisDigitos(k + 1));
         // The number sits in the gap below its sticker, so it never hides the picture's text.
-        auto* numero = new Label(QStringLiteral("01"), this);
-        numero->setGeometry(painel->x(), painel->y() + 150, 150, 20);
+        Label* numero = novoRotulo(this, QRect(painel->x(), painel->y() + 150, 150, 20),
+                                   QStringLiteral("01"), Qt::white, 14, true);
         numero->setAlignment(Qt::AlignCenter);
-        numero->setPixelFont(14, true);
-        numero->setFontColor(Qt::white);
         pn[size_t(k)] = painel;
         im[size_t(k)] = figura;
         numeros[size_t(k)] = numero;
     }
 
     Panel1 = quadro(this, QRect(530, 20, 110, 70), QStringLiteral("Pág. "), &stPag);
-    lbProgresso = new Label(QString(), this);
-    lbProgresso->setGeometry(520, 92, 130, 40);
+    lbProgresso = novoRotulo(this, QRect(520, 92, 130, 40), {}, Qt::white, 14, true);
     lbProgresso->setAlignment(Qt::AlignCenter);
     lbProgresso->setWordWrap(true);
-    lbProgresso->setPixelFont(14, true);
-    lbProgresso->setFontColor(Qt::white);
     Panel2 = quadro(this, QRect(530, 136, 110, 70), QStringLiteral("Repetidas"), &stRepet);
     Panel3 = quadro(this, QRect(530, 216, 110, 70), QStringLiteral("Ocultas"), &StaticText5);
     BitBtn3 = new QPushButton(QStringLiteral("Ver"), this);

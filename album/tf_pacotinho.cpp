@@ -1,5 +1,7 @@
 #include "tf_pacotinho.h"
 
+#include "common/controles.h"
+#include "common/cores.h"
 #include "common/formata_numero.h"
 #include "common/report_errors.h"
 #include "data/catalogo.h"
@@ -22,41 +24,25 @@ TfPacotinho::TfPacotinho(QWidget* parent)
     setPalette(fundo);
     setAutoFillBackground(true);
     for (int k = 0; k < 10; ++k) {
-        auto* painel = new Panel(this);
-        painel->setGeometry(25 + 174 * (k % 5), 20 + 170 * (k / 5), 150, 150);
-        painel->setColor(QColor(230, 230, 230));
-        auto* numero = new Label(numeroDoisDigitos(k + 1), painel);
-        numero->setGeometry(0, 0, 150, 150);
+        Panel* painel =
+            novoPainel(this, QRect(25 + 174 * (k % 5), 20 + 170 * (k / 5), 150, 150), kCinzaClaro);
+        Label* numero = novoRotulo(painel, QRect(0, 0, 150, 150), numeroDoisDigitos(k + 1),
+                                   QColor(160, 160, 160), 40, true);
         numero->setAlignment(Qt::AlignCenter);
-        numero->setPixelFont(40, true);
-        numero->setFontColor(QColor(160, 160, 160));
-        auto* figura = new Picture(painel);
-        figura->setGeometry(0, 0, 150, 150);
+        Picture* figura = novaFigura(painel, QRect(0, 0, 150, 150));
         figura->setObjectName(QStringLiteral("im") + numeroDoisDigitos(k + 1));
         p[size_t(k)] = painel;
         im[size_t(k)] = figura;
     }
     lb01 = new Label(QStringLiteral("lb01"), this);
     lb01->hide();
-    lbGanhou = new Label(QString(), this);
-    lbGanhou->setGeometry(25, 341, 850, 32);
+    lbGanhou = novoRotulo(this, QRect(25, 341, 850, 32), {}, Qt::white, 24, true);
     lbGanhou->setAlignment(Qt::AlignCenter);
-    lbGanhou->setPixelFont(24, true);
-    lbGanhou->setFontColor(Qt::white);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Abrir pacotinho de figurinhas"), this);
-    BitBtn1->setGeometry(200, 375, 340, 54);
-    btAlbum = new QPushButton(QStringLiteral("Ver álbum"), this);
-    btAlbum->setGeometry(560, 375, 140, 54);
-    btFechar = new QPushButton(QStringLiteral("Fechar"), this);
-    btFechar->setGeometry(720, 375, 140, 54);
-    for (QPushButton* b : {BitBtn1, btAlbum, btFechar}) {
-        QFont f = b->font();
-        f.setPixelSize(20);
-        f.setBold(true);
-        b->setFont(f);
-        b->setAutoDefault(false);
-    }
+    BitBtn1 = novoBotao(this, QStringLiteral("Abrir pacotinho de figurinhas"),
+                        QRect(200, 375, 340, 54), 20, true);
+    btAlbum = novoBotao(this, QStringLiteral("Ver álbum"), QRect(560, 375, 140, 54), 20, true);
+    btFechar = novoBotao(this, QStringLiteral("Fechar"), QRect(720, 375, 140, 54), 20, true);
     BitBtn1->setEnabled(false);
     connect(BitBtn1, &QPushButton::clicked, this, &TfPacotinho::BitBtn1Click);
     connect(btAlbum, &QPushButton::clicked, this, &TfPacotinho::btAlbumClick);

@@ -1,12 +1,15 @@
 #include "tf_prin.h"
 
 #include "common/ajusta_tela.h"
+#include "common/controles.h"
+#include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/ajuda_paginas.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
 #include "data/catalogo.h"
+#include "shell/icones_som.h"
 #include "shell/sons.h"
 #include "shell/tf_mensagens.h"
 #include "shell/tf_nome.h"
@@ -37,23 +40,16 @@ TfPrin::TfPrin(QWidget* parent)
 void TfPrin::criaControles()
 {
     resize(608, 569);
-    pnTitulo = new Panel(this);
-    pnTitulo->setGeometry(0, 0, 608, 141);
-    imTitulo = new Picture(pnTitulo);
-    imTitulo->setGeometry(0, 0, 608, 141);
-    imTitulo->setArt(caminhoArte(arte::kTitulo));
-    Label4 = new Label(QStringLiteral("Dribolex"), pnTitulo);
-    Label4->setGeometry(24, 14, 400, 110);
-    Label4->setFontColor(QColor(0, 160, 0));
-    Label4->setPixelFont(110, true, fonteDestaque());
-    Label5 = new Label(QStringLiteral("Qatar"), pnTitulo);
-    Label5->setGeometry(450, 20, 130, 52);
-    Label6 = new Label(QStringLiteral("2022"), pnTitulo);
-    Label6->setGeometry(450, 76, 130, 52);
+    pnTitulo = novoPainel(this, QRect(0, 0, 608, 141));
+    imTitulo = novaFigura(pnTitulo, QRect(0, 0, 608, 141), caminhoArte(arte::kTitulo));
+    Label4 = novoRotulo(pnTitulo, QRect(24, 14, 400, 110), QStringLiteral("Dribolex"),
+                        QColor(0, 160, 0), 110, true, fonteDestaque());
+    Label5 = novoRotulo(pnTitulo, QRect(450, 20, 130, 52), QStringLiteral("Qatar"), kGrena, 48,
+                        true, fonteDestaque());
+    Label6 = novoRotulo(pnTitulo, QRect(450, 76, 130, 52), QStringLiteral("2022"), kGrena, 48, true,
+                        fonteDestaque());
     // A light plate and a dark glow keep the title readable over the night photograph.
     for (Label* l : {Label5, Label6}) {
-        l->setFontColor(QColor(128, 0, 0));
-        l->setPixelFont(48, true, fonteDestaque());
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(
             QStringLiteral("Label { background: rgba(255, 255, 255, 190); border-radius: 8px; }"));
@@ -64,9 +60,7 @@ void TfPrin::criaControles()
     brilho->setBlurRadius(14);
     Label4->setGraphicsEffect(brilho);
 
-    pnOpcoes = new Panel(this);
-    pnOpcoes->setGeometry(0, 141, 608, 239);
-    pnOpcoes->setColor(QColor(226, 240, 214));
+    pnOpcoes = novoPainel(this, QRect(0, 141, 608, 239), QColor(226, 240, 214));
     const struct {
         QStringView arte;
         const char* texto;
@@ -74,23 +68,21 @@ void TfPrin::criaControles()
         Qt::CursorShape cursor;
         int left;
     } itens[] = {
-        {arte::kMenuJogar, "Jogar", QColor(0, 128, 0), Qt::PointingHandCursor, 24},
-        {arte::kMenuExplicar, "Explicar", QColor(0, 0, 128), Qt::WhatsThisCursor, 219},
+        {arte::kMenuJogar, "Jogar", kVerde, Qt::PointingHandCursor, 24},
+        {arte::kMenuExplicar, "Explicar", kMarinho, Qt::WhatsThisCursor, 219},
         {arte::kMenuSair, "Fim de Jogo", Qt::black, Qt::ForbiddenCursor, 414},
     };
     Picture* figuras[3];
     Label* legendas[3];
     for (int i = 0; i < 3; ++i) {
-        auto* figura = new Picture(pnOpcoes);
-        figura->setGeometry(itens[i].left, 12, 170, 170);
-        figura->setArt(caminhoArte(itens[i].arte));
+        const QString texto = QString::fromUtf8(itens[i].texto);
+        Picture* figura =
+            novaFigura(pnOpcoes, QRect(itens[i].left, 12, 170, 170), caminhoArte(itens[i].arte));
         figura->setCursor(itens[i].cursor);
-        figura->setAccessibleName(QString::fromUtf8(itens[i].texto));
-        auto* legenda = new Label(QString::fromUtf8(itens[i].texto), pnOpcoes);
-        legenda->setGeometry(itens[i].left, 186, 170, 40);
+        figura->setAccessibleName(texto);
+        Label* legenda = novoRotulo(pnOpcoes, QRect(itens[i].left, 186, 170, 40), texto,
+                                    itens[i].cor, 34, true, fonteDestaque());
         legenda->setAlignment(Qt::AlignCenter);
-        legenda->setFontColor(itens[i].cor);
-        legenda->setPixelFont(34, true, fonteDestaque());
         legenda->setCursor(itens[i].cursor);
         figuras[i] = figura;
         legendas[i] = legenda;
@@ -110,23 +102,11 @@ void TfPrin::criaControles()
     connect(Label3, &Label::clicked, this, &TfPrin::Explicar);
     connect(Label2, &Label::clicked, this, &TfPrin::FimDeJogo);
 
-    imSemSom = new Picture(pnOpcoes);
-    imSemSom->setGeometry(564, 4, 40, 37);
-    imSemSom->setArt(caminhoArte(arte::kSomDesligado));
-    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
-    imSemSom->setToolTip(QStringLiteral("Ligar o som"));
-    imComSom = new Picture(pnOpcoes);
-    imComSom->setGeometry(564, 4, 40, 37);
-    imComSom->setArt(caminhoArte(arte::kSomLigado));
-    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
-    imComSom->setToolTip(QStringLiteral("Desligar o som"));
-    connect(imComSom, &Picture::clicked, this, &TfPrin::imComSomClick);
-    connect(imSemSom, &Picture::clicked, this, &TfPrin::imSemSomClick);
+    std::tie(imComSom, imSemSom) =
+        som::criaIcones(pnOpcoes, QRect(564, 4, 40, 37), [this] { return chaveSom(); });
 
-    pnPropaganda = new Panel(this);
-    pnPropaganda->setGeometry(0, 380, 608, 189);
-    imPropaganda = new Picture(pnPropaganda);
-    imPropaganda->setGeometry(0, 0, 608, 189);
+    pnPropaganda = novoPainel(this, QRect(0, 380, 608, 189));
+    imPropaganda = novaFigura(pnPropaganda, QRect(0, 0, 608, 189));
     imPropaganda->setCursor(Qt::PointingHandCursor);
     imPropaganda->setAccessibleName(QStringLiteral("Dribolex"));
     connect(imPropaganda, &Picture::clicked, this, &TfPrin::imPropagandaClick);
@@ -211,14 +191,4 @@ void TfPrin::imPropagandaClick()
 som::Chave TfPrin::chaveSom() const
 {
     return {imComSom, imSemSom, som::kEstadio1};
-}
-
-void TfPrin::imComSomClick()
-{
-    chaveSom().desliga();
-}
-
-void TfPrin::imSemSomClick()
-{
-    chaveSom().liga();
 }

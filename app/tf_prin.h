@@ -41,8 +41,6 @@ public:
     void Explicar();
     void FimDeJogo();
     void imPropagandaClick();
-    void imComSomClick();
-    void imSemSomClick();
     som::Chave chaveSom() const;
 
 protected:

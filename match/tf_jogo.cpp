@@ -5,10 +5,10 @@
 
 #include "app/tf_prin.h"
 #include "common/ajusta_tela.h"
+#include "common/cores.h"
 #include "common/game_error.h"
 #include "common/platform.h"
 #include "content/recursos/ajuda_paginas.h"
-#include "cores_jogo.h"
 #include "data/banco_questoes.h"
 #include "data/catalogo.h"
 #include "estado_partida.h"
@@ -23,9 +23,6 @@
 TfJogo* fJogo = nullptr;
 
 namespace {
-
-const QColor kAzulCeu(166, 202, 240);
-const QColor kCinza(128, 128, 128);
 
 const char* const kFrases[] = {"Muito bem ",       "Graaaaaande ", "Mais um gol ",
                                "Gooooooolll, do ", "Goleada ",     "Goooooolll "};
@@ -553,16 +550,6 @@ void TfJogo::keyPressEvent(QKeyEvent* event)
 som::Chave TfJogo::chaveSom() const
 {
     return {imComSom, imSemSom, som::kEstadio2};
-}
-
-void TfJogo::imComSomClick()
-{
-    chaveSom().desliga();
-}
-
-void TfJogo::imSemSomClick()
-{
-    chaveSom().liga();
 }
 
 void TfJogo::passaA(FasePartida nova)

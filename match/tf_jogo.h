@@ -74,8 +74,6 @@ public:
     void AlternaDestaque(Panel* panel);
     void RestauraOpcoes();
     void tmBolasTimer();
-    void imComSomClick();
-    void imSemSomClick();
     som::Chave chaveSom() const;
 
     // The match ran to its end (not left early).

@@ -1,51 +1,26 @@
 // The controls of the match screen: its layout at design size, built once at creation.
 
+#include "common/controles.h"
+#include "common/cores.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
-#include "cores_jogo.h"
+#include "shell/icones_som.h"
 #include "tf_jogo.h"
-
-namespace {
-
-const QColor kAqua(0, 255, 255);
-const QColor kAmarelo(255, 255, 0);
-
-Picture* picture(QWidget* parent, const QRect& geometry, const QString& art)
-{
-    auto* p = new Picture(parent);
-    p->setGeometry(geometry);
-    if (!art.isEmpty())
-        p->setArt(art);
-    return p;
-}
-
-Label* label(QWidget* parent, const QRect& geometry, const QString& text, const QColor& color,
-             int pixels, bool bold = false, const QString& family = fonteTexto())
-{
-    auto* l = new Label(text, parent);
-    l->setGeometry(geometry);
-    l->setFontColor(color);
-    l->setPixelFont(pixels, bold, family);
-    return l;
-}
-
-} // namespace
 
 void TfJogo::criaControles()
 {
     resize(916, 652);
 
-    Panel1 = new Panel(this);
-    Panel1->setGeometry(0, 0, 916, 652);
+    Panel1 = novoPainel(this, QRect(0, 0, 916, 652));
     Panel1->setSingleBorder(true);
     Panel1->setBevelOuter(Panel::Bevel::None);
     Panel1->setBevelInner(Panel::Bevel::Lowered);
-    Image1 = picture(Panel1, QRect(0, 0, 916, 652), caminhoArte(arte::kFundoJogo));
+    Image1 = novaFigura(Panel1, QRect(0, 0, 916, 652), caminhoArte(arte::kFundoJogo));
 
-    lbNumQuestao = label(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120, true,
-                         fonteDestaque());
+    lbNumQuestao = novoRotulo(Panel1, QRect(20, 8, 80, 149), QStringLiteral("1"), kAqua, 120, true,
+                              fonteDestaque());
     lbNumQuestao->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbPergunta = label(Panel1, QRect(100, 12, 785, 125), {}, kAmarelo, 33, true);
+    lbPergunta = novoRotulo(Panel1, QRect(100, 12, 785, 125), {}, kAmarelo, 33, true, fonteTexto());
     lbPergunta->setWordWrap(true);
     lbPergunta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lbPergunta->setShrinkToFit(true);
@@ -60,10 +35,8 @@ void TfJogo::criaControles()
     Label* letrasOp[3];
     Label* textosOp[3];
     for (int i = 0; i < 3; ++i) {
-        auto* p = new Panel(Panel1);
+        Panel* p = novoPainel(Panel1, QRect(20, 140 + 96 * i, 500, 80), kLima);
         p->setObjectName(QStringLiteral("p%1").arg(i + 1));
-        p->setGeometry(20, 140 + 96 * i, 500, 80);
-        p->setColor(kLima);
         p->setFontColor(kMarinho);
         p->setBevelOuter(Panel::Bevel::Lowered);
         p->setBevelInner(Panel::Bevel::Lowered);
@@ -74,15 +47,15 @@ void TfJogo::criaControles()
         f.setPixelSize(21);
         p->setFont(f);
 
-        Label* letra = label(p, QRect(4, 4, 81, 72), QLatin1String(letras[i]), kMarinho, 67, true,
-                             fonteDestaque());
+        Label* letra = novoRotulo(p, QRect(4, 4, 81, 72), QLatin1String(letras[i]), kMarinho, 67,
+                                  true, fonteDestaque());
         letra->setTag(i + 1);
         letra->setObjectName(QStringLiteral("lbOp%1").arg(QChar(u'A' + i)));
         letra->setToolTip(QLatin1String(teclas[i]));
         letra->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         letra->setCursor(Qt::PointingHandCursor);
-        Label* texto = label(p, QRect(85, 4, 411, 72), QStringLiteral("Sem opção - acabou"),
-                             kMarinho, 27, true);
+        Label* texto = novoRotulo(p, QRect(85, 4, 411, 72), QStringLiteral("Sem opção - acabou"),
+                                  kMarinho, 27, true, fonteTexto());
         texto->setTag(i + 1);
         texto->setObjectName(QStringLiteral("lbOp%1").arg(i + 1));
         texto->setWordWrap(true);
@@ -94,7 +67,7 @@ void TfJogo::criaControles()
             connect(l, &Label::clicked, this, [this, l] { lbOp1Click(l); });
 
         for (int c = 0; c < 4; ++c) {
-            Picture* m = picture(p, QRect(esquerdas[c], 5, 73, 69), caminhoArte(artes[c]));
+            Picture* m = novaFigura(p, QRect(esquerdas[c], 5, 73, 69), caminhoArte(artes[c]));
             m->setObjectName(QStringLiteral("imOp%1%2").arg(i + 1).arg(QLatin1String(cores[c])));
             m->setAttribute(Qt::WA_TransparentForMouseEvents);
             m->hide();
@@ -114,28 +87,20 @@ void TfJogo::criaControles()
     lbOp2 = textosOp[1];
     lbOp3 = textosOp[2];
 
-    auto botao = [this](const QString& texto, int left) {
-        auto* b = new QPushButton(texto, Panel1);
-        b->setGeometry(left, 420, 237, 45);
-        QFont f = b->font();
-        f.setFamily(fonteDestaque());
-        f.setBold(true);
-        f.setPixelSize(23);
-        b->setFont(f);
-        b->setAutoDefault(false);
+    bbAuxilio = novoBotao(Panel1, QStringLiteral("Auxílio Técnico"), QRect(20, 420, 237, 45), 23,
+                          true, fonteDestaque());
+    bbSubst = novoBotao(Panel1, QStringLiteral("Substituição"), QRect(284, 420, 237, 45), 23, true,
+                        fonteDestaque());
+    for (QPushButton* b : {bbAuxilio, bbSubst})
         b->setFocusPolicy(Qt::NoFocus);
-        return b;
-    };
-    bbAuxilio = botao(QStringLiteral("Auxílio Técnico"), 20);
-    bbSubst = botao(QStringLiteral("Substituição"), 284);
     connect(bbSubst, &QPushButton::clicked, this, &TfJogo::bbSubstClick);
     connect(bbAuxilio, &QPushButton::clicked, this, &TfJogo::bbAuxilioClick);
 
-    imNao = picture(Panel1, QRect(392, 476, 60, 113), caminhoArte(arte::kDesistir));
+    imNao = novaFigura(Panel1, QRect(392, 476, 60, 113), caminhoArte(arte::kDesistir));
     imNao->setToolTip(
         QStringLiteral("Clique aqui para ignorar a opção escolhida e escolher outra"));
     imNao->setAccessibleName(QStringLiteral("Desistir da opção escolhida (Esc)"));
-    imSim = picture(Panel1, QRect(460, 476, 60, 113), caminhoArte(arte::kConfirmar));
+    imSim = novaFigura(Panel1, QRect(460, 476, 60, 113), caminhoArte(arte::kConfirmar));
     imSim->setToolTip(QStringLiteral(
         "Clique aqui para confirmar a opção que você escolheu e conferir se está certa"));
     imSim->setAccessibleName(QStringLiteral("Confirmar a opção escolhida (Enter)"));
@@ -146,53 +111,44 @@ void TfJogo::criaControles()
     connect(imNao, &Picture::clicked, this, &TfJogo::imNaoClick);
     connect(imSim, &Picture::clicked, this, &TfJogo::imSimClick);
 
-    dbtComplemento = label(Panel1, QRect(20, 476, 353, 113), {}, kAmarelo, 19);
+    dbtComplemento =
+        novoRotulo(Panel1, QRect(20, 476, 353, 113), {}, kAmarelo, 19, false, fonteTexto());
     dbtComplemento->setWordWrap(true);
     dbtComplemento->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     dbtComplemento->setShrinkToFit(true);
     dbtComplemento->hide();
 
-    Panel2 = new Panel(Panel1);
-    Panel2->setGeometry(528, 140, 365, 369);
+    Panel2 = novoPainel(Panel1, QRect(528, 140, 365, 369));
     Panel2->setBevelOuter(Panel::Bevel::Lowered);
     Panel2->setBevelInner(Panel::Bevel::Raised);
     Panel2->setBevelWidth(2);
     Panel2->setBorderWidth(2);
-    Imagem = picture(Panel2, QRect(6, 6, 353, 357), {});
+    Imagem = novaFigura(Panel2, QRect(6, 6, 353, 357));
     Imagem->setAccessibleName(QStringLiteral("Figura da partida"));
 
-    Panel3 = new Panel(Panel1);
-    Panel3->setGeometry(528, 512, 365, 61);
+    Panel3 = novoPainel(Panel1, QRect(528, 512, 365, 61), QColor(240, 240, 240));
     Panel3->setSingleBorder(true);
     Panel3->setBevelOuter(Panel::Bevel::None);
-    Panel3->setColor(QColor(240, 240, 240));
-    lbLegenda = label(Panel3, QRect(1, 1, 363, 59), {}, Qt::black, 17, true);
+    lbLegenda = novoRotulo(Panel3, QRect(1, 1, 363, 59), {}, Qt::black, 17, true, fonteTexto());
     lbLegenda->setAlignment(Qt::AlignCenter);
     lbLegenda->setWordWrap(true);
     lbLegenda->setShrinkToFit(true);
 
-    imComSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(arte::kSomLigado));
-    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
-    imComSom->setToolTip(QStringLiteral("Desligar o som"));
-    imSemSom = picture(Panel1, QRect(16, 584, 45, 45), caminhoArte(arte::kSomDesligado));
-    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
-    imSemSom->setToolTip(QStringLiteral("Ligar o som"));
-    imSemSom->stackUnder(imComSom);
-    connect(imComSom, &Picture::clicked, this, &TfJogo::imComSomClick);
-    connect(imSemSom, &Picture::clicked, this, &TfJogo::imSemSomClick);
+    std::tie(imComSom, imSemSom) =
+        som::criaIcones(Panel1, QRect(16, 584, 45, 45), [this] { return chaveSom(); });
 
     for (int i = 0; i < 6; ++i) {
         imBolaPt[size_t(i)] =
-            picture(Panel1, QRect(72 + 28 * i, 592, 26, 26), caminhoArte(arte::kBolaBranca));
+            novaFigura(Panel1, QRect(72 + 28 * i, 592, 26, 26), caminhoArte(arte::kBolaBranca));
         imBolaPt[size_t(i)]->hide();
     }
-    lbJogador = label(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo, 27,
-                      true, fonteDestaque());
+    lbJogador = novoRotulo(Panel1, QRect(244, 588, 10, 10), QStringLiteral("Jogador: "), kAmarelo,
+                           27, true, fonteDestaque());
     lbJogador->setAutoSize(true);
     // Both bonus lines together are wider than the screen: they wrap in the strip from the balls
     // down to the frame, between the left edge of the first ball and the exit icon.
-    lbBonus = label(Panel1, QRect(72, 618, 762, 32), QStringLiteral("Questões bônus"), kAmarelo, 13,
-                    true);
+    lbBonus = novoRotulo(Panel1, QRect(72, 618, 762, 32), QStringLiteral("Questões bônus"),
+                         kAmarelo, 13, true, fonteTexto());
     QFont arial = lbBonus->font();
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                        QStringLiteral("DejaVu Sans")});
@@ -203,11 +159,11 @@ void TfJogo::criaControles()
     lbBonus->hide();
     for (int i = 0; i < 8; ++i) {
         imBolaPerd[size_t(i)] =
-            picture(Panel1, QRect(808 - 28 * i, 592, 26, 26), caminhoArte(arte::kBolaVermelha));
+            novaFigura(Panel1, QRect(808 - 28 * i, 592, 26, 26), caminhoArte(arte::kBolaVermelha));
         imBolaPerd[size_t(i)]->hide();
     }
 
-    imSair = picture(Panel1, QRect(840, 588, 49, 49), caminhoArte(arte::kSair));
+    imSair = novaFigura(Panel1, QRect(840, 588, 49, 49), caminhoArte(arte::kSair));
     imSair->setToolTip(QStringLiteral("Fim de Jogo"));
     imSair->setAccessibleName(QStringLiteral("Sair do jogo"));
     imSair->setCursor(Qt::ForbiddenCursor);

@@ -1,6 +1,8 @@
 #include "tf_ajuda_gol.h"
 
 #include "common/ajusta_tela.h"
+#include "common/controles.h"
+#include "common/cores.h"
 #include "common/forma.h"
 #include "common/platform.h"
 #include "content/recursos/ajuda_paginas.h"
@@ -26,53 +28,11 @@ qint32 Forca = 0;
 
 namespace {
 
-const QColor kVerde(0, 128, 0);
-const QColor kAzulCeu(166, 202, 240);
-const QColor kMarinho(0, 0, 128);
-const QColor kAmarelo(255, 255, 0);
-const QColor kGrena(128, 0, 0);
-
 // Screen pixels, never scaled.
 constexpr int kPassoMira = 5;
 constexpr int kDesvioBola = 6;
 constexpr int kPassoSaida = 5;
 constexpr int kEsperaSaida = 30;
-
-Picture* figura(QWidget* parent, const QRect& geometry, const QString& arte, const QString& nome)
-{
-    auto* p = new Picture(parent);
-    p->setGeometry(geometry);
-    p->setArt(arte);
-    if (!nome.isEmpty()) {
-        p->setAccessibleName(nome);
-        p->setToolTip(nome);
-    }
-    return p;
-}
-
-Label* mensagem(QWidget* parent, const QRect& geometry, const QString& texto, const QColor& cor,
-                bool negrito)
-{
-    auto* l = new Label(texto, parent);
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignCenter);
-    l->setWordWrap(true);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setLineWidth(1);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, kAmarelo);
-    l->setPalette(p);
-    l->setFontColor(cor);
-    QFont f = l->font();
-    f.setFamilies({QStringLiteral("Automatic Black SSi"), QStringLiteral("DejaVu Sans"),
-                   QStringLiteral("Liberation Sans")});
-    f.setPixelSize(20);
-    f.setBold(negrito);
-    l->setFont(f);
-    l->hide();
-    return l;
-}
 
 } // namespace
 
@@ -101,17 +61,17 @@ void TfAjudaGol::criaControles()
     setPalette(fundo);
 
     Shape1 = new Forma(this, QRect(0, 0, 312, 500), Forma::Tipo::Retangulo, kVerde, Qt::white, 10);
-    imGol = figura(this, QRect(24, 24, 261, 105), caminhoArte(arte::kGol), {});
-    imGoleiro = figura(this, QRect(64, 76, 45, 53), caminhoArte(arte::kGoleiro), {});
+    imGol = novaFigura(this, QRect(24, 24, 261, 105), caminhoArte(arte::kGol));
+    imGoleiro = novaFigura(this, QRect(64, 76, 45, 53), caminhoArte(arte::kGoleiro));
     Shape2 =
         new Forma(this, QRect(4, 245, 305, 10), Forma::Tipo::Retangulo, Qt::white, Qt::white, 0);
     Shape3 = new Forma(this, QRect(120, 210, 80, 80), Forma::Tipo::Circulo, QColor(), Qt::white, 5);
 
-    imJogador = figura(this, QRect(144, 356, 45, 57), caminhoArte(arte::kBatedor),
-                       QStringLiteral("Chutar (Enter)"));
+    imJogador = novaFigura(this, QRect(144, 356, 45, 57), caminhoArte(arte::kBatedor),
+                           QStringLiteral("Chutar (Enter)"));
     imJogador->setCursor(Qt::UpArrowCursor);
-    imBola = figura(this, QRect(134, 380, 20, 20), caminhoArte(arte::kBola),
-                    QStringLiteral("Chutar a bola (Enter)"));
+    imBola = novaFigura(this, QRect(134, 380, 20, 20), caminhoArte(arte::kBola),
+                        QStringLiteral("Chutar a bola (Enter)"));
     imBola->setCursor(Qt::UpArrowCursor);
     connect(imJogador, &Picture::clicked, this, &TfAjudaGol::imJogadorClick);
     connect(imBola, &Picture::clicked, this, &TfAjudaGol::imJogadorClick);
@@ -130,15 +90,15 @@ void TfAjudaGol::criaControles()
         shForca[size_t(i)] = barra;
     }
 
-    Image1 = figura(this, QRect(104, 456, 49, 25), caminhoArte(arte::kSetaEsquerda),
-                    QStringLiteral("Mirar para a esquerda (seta para a esquerda)"));
-    Image3 = figura(this, QRect(160, 456, 49, 25), caminhoArte(arte::kSetaDireita),
-                    QStringLiteral("Mirar para a direita (seta para a direita)"));
-    Image2 =
-        figura(this, QRect(12, 439, 49, 49), caminhoArte(arte::kAjuda), QStringLiteral("Ajuda"));
+    Image1 = novaFigura(this, QRect(104, 456, 49, 25), caminhoArte(arte::kSetaEsquerda),
+                        QStringLiteral("Mirar para a esquerda (seta para a esquerda)"));
+    Image3 = novaFigura(this, QRect(160, 456, 49, 25), caminhoArte(arte::kSetaDireita),
+                        QStringLiteral("Mirar para a direita (seta para a direita)"));
+    Image2 = novaFigura(this, QRect(12, 439, 49, 49), caminhoArte(arte::kAjuda),
+                        QStringLiteral("Ajuda"));
     Image2->setCursor(Qt::WhatsThisCursor);
     imSair =
-        figura(this, QRect(251, 439, 49, 49), caminhoArte(arte::kSair), QStringLiteral("Sair"));
+        novaFigura(this, QRect(251, 439, 49, 49), caminhoArte(arte::kSair), QStringLiteral("Sair"));
     imSair->setCursor(Qt::ForbiddenCursor);
     for (Picture* seta : {Image1, Image3})
         seta->setCursor(Qt::PointingHandCursor);
@@ -153,14 +113,29 @@ void TfAjudaGol::criaControles()
     for (Picture* p : {imJogador, imBola, Image1, Image3, Image2, imSair})
         p->installEventFilter(this);
 
-    lbAcerto = mensagem(this, QRect(9, 140, 293, 109),
-                        QStringLiteral("Você fez um gol! uma alternativa errada será eliminada "
-                                       "das opções possíveis!"),
-                        Qt::black, false);
-    lbErro = mensagem(this, QRect(9, 255, 293, 82),
-                      QStringLiteral("Você ERROU a cobrança de pênalti! irá sofrer 2 gols na sua "
-                                     "pontuação!"),
-                      kGrena, true);
+    lbAcerto = novoRotulo(this, QRect(9, 140, 293, 109),
+                          QStringLiteral("Você fez um gol! uma alternativa errada será eliminada "
+                                         "das opções possíveis!"),
+                          Qt::black, 20);
+    lbErro = novoRotulo(this, QRect(9, 255, 293, 82),
+                        QStringLiteral("Você ERROU a cobrança de pênalti! irá sofrer 2 gols na sua "
+                                       "pontuação!"),
+                        kGrena, 20, true);
+    for (Label* l : {lbAcerto, lbErro}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, kAmarelo);
+        l->setPalette(p);
+        QFont f = l->font();
+        f.setFamilies({QStringLiteral("Automatic Black SSi"), QStringLiteral("DejaVu Sans"),
+                       QStringLiteral("Liberation Sans")});
+        l->setFont(f);
+        l->hide();
+    }
 
     tGoleiro.setInterval(100);
     tBola.setInterval(10);

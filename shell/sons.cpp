@@ -33,7 +33,8 @@ void Chave::desliga() const
     comSom->hide();
     semSom->show();
     para();
-    SomLigado = !comSom->isHidden();
+    if (geral)
+        SomLigado = !comSom->isHidden();
 }
 
 void Chave::liga() const
@@ -41,7 +42,8 @@ void Chave::liga() const
     comSom->show();
     semSom->hide();
     tocaEmLaco(laco);
-    SomLigado = true;
+    if (geral)
+        SomLigado = true;
 }
 
 void tocaUmaVez(const char* cue)

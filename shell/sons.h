@@ -15,6 +15,8 @@ struct Chave {
     QWidget* comSom;
     QWidget* semSom;
     const char* laco;
+    // False for a switch of its screen's own loop alone, which leaves SomLigado as it is.
+    bool geral = true;
 
     // The screen's focus step: icons and sound brought in line with the switch.
     void sincroniza() const;

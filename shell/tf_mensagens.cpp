@@ -1,11 +1,14 @@
 #include "tf_mensagens.h"
 
 #include "common/ajusta_tela.h"
+#include "common/controles.h"
+#include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/ajuda_paginas.h"
 #include "content/recursos/arte_nomes.h"
 #include "content/recursos/recursos.h"
+#include "icones_som.h"
 #include "sons.h"
 
 TfMensagens* fMensagens = nullptr;
@@ -40,51 +43,24 @@ QString abreAjuda(QStringView pagina, const QString& textoFechar)
     return fMensagens->Resposta;
 }
 
-namespace {
-
-QPushButton* botao(QWidget* parent, const QString& texto, const QRect& geometry,
-                   const QColor& cor = QColor())
-{
-    auto* b = new QPushButton(texto, parent);
-    b->setGeometry(geometry);
-    QFont f = b->font();
-    f.setFamily(fonteDestaque());
-    f.setBold(true);
-    f.setPixelSize(24);
-    b->setFont(f);
-    b->setAutoDefault(false);
-    if (cor.isValid()) {
-        QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, cor);
-        b->setPalette(p);
-    }
-    return b;
-}
-
-} // namespace
-
 TfMensagens::TfMensagens(QWidget* parent)
     : Screen(parent)
 {
     setObjectName(QStringLiteral("fMensagens"));
     resize(776, 560);
-    Panel1 = new Panel(this);
-    Panel1->setGeometry(0, 0, 776, 560);
-    Panel1->setColor(QColor(0, 0, 255));
-    Image1 = new Picture(Panel1);
-    Image1->setGeometry(0, 0, 776, 560);
-    Image1->setArt(caminhoArte(arte::kFundoMensagens));
+    Panel1 = novoPainel(this, QRect(0, 0, 776, 560), QColor(0, 0, 255));
+    Image1 = novaFigura(Panel1, QRect(0, 0, 776, 560), caminhoArte(arte::kFundoMensagens));
 
-    Panel2 = new Panel(Panel1);
-    Panel2->setGeometry(8, 8, 513, 481);
-    Panel2->setColor(QColor(128, 0, 0));
-    Image2 = new Picture(Panel2);
-    Image2->setGeometry(0, 0, 513, 481);
-    Image2->setArt(caminhoArte(arte::kPaginaInicial));
+    Panel2 = novoPainel(Panel1, QRect(8, 8, 513, 481), kGrena);
+    Image2 = novaFigura(Panel2, QRect(0, 0, 513, 481), caminhoArte(arte::kPaginaInicial));
 
-    bbSim = botao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), QColor(0, 0, 128));
-    bbNao = botao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), QColor(128, 0, 0));
-    bbCancelar = botao(Panel1, QStringLiteral("Cancelar"), QRect(591, 504, 177, 40));
+    const QString destaque = fonteDestaque();
+    bbSim = novoBotao(Panel1, QStringLiteral("SIM"), QRect(8, 504, 250, 40), 24, true, destaque,
+                      kMarinho);
+    bbNao = novoBotao(Panel1, QStringLiteral("NÃO"), QRect(266, 504, 245, 40), 24, true, destaque,
+                      kGrena);
+    bbCancelar =
+        novoBotao(Panel1, QStringLiteral("Cancelar"), QRect(591, 504, 177, 40), 24, true, destaque);
     connect(bbSim, &QPushButton::clicked, this, &TfMensagens::bbSimClick);
     connect(bbNao, &QPushButton::clicked, this, &TfMensagens::bbNaoClick);
     connect(bbCancelar, &QPushButton::clicked, this, &TfMensagens::bbCancelarClick);
@@ -101,28 +77,19 @@ TfMensagens::TfMensagens(QWidget* parent)
                    {"Finalizar", ajuda::kFinalizar},
                    {"Placar", ajuda::kPlacar}};
     for (int i = 0; i < 8; ++i) {
-        QPushButton* b = botao(Panel1, QString::fromUtf8(paginas[i].texto),
-                               QRect(591, 8 + 46 * i, 177, 40), QColor(0, 128, 0));
+        QPushButton* b = novoBotao(Panel1, QString::fromUtf8(paginas[i].texto),
+                                   QRect(591, 8 + 46 * i, 177, 40), 24, true, destaque, kVerde);
         b->setObjectName(QStringLiteral("bbExp%1").arg(i + 1));
         b->setProperty("pagina", paginas[i].pagina.toString());
         connect(b, &QPushButton::clicked, this, [this, b] { bbExpClick(b); });
         bbExp[size_t(i)] = b;
     }
 
-    imComSom = new Picture(Panel1);
-    imComSom->setGeometry(635, 384, 89, 85);
-    imComSom->setArt(caminhoArte(arte::kSomLigado));
-    imComSom->setAccessibleName(QStringLiteral("Desligar o som"));
-    imSemSom = new Picture(Panel1);
-    imSemSom->setGeometry(635, 384, 89, 85);
-    imSemSom->setArt(caminhoArte(arte::kSomDesligado));
-    imSemSom->setAccessibleName(QStringLiteral("Ligar o som"));
-    imSemSom->stackUnder(imComSom);
+    std::tie(imComSom, imSemSom) =
+        som::criaIcones(Panel1, QRect(635, 384, 89, 85), [this] { return chaveSom(); });
     // The dialog plays its loop from its first show on; the icons are see-through, so the one of
     // the other state must not be painted behind.
     imSemSom->hide();
-    connect(imComSom, &Picture::clicked, this, &TfMensagens::imComSomClick);
-    connect(imSemSom, &Picture::clicked, this, &TfMensagens::imSemSomClick);
 
     scaleScreen(*this, platform().screenWidth(), 1200);
 }
@@ -176,16 +143,7 @@ void TfMensagens::bbExpClick(QPushButton* sender)
         [this, sender] { carregaPagina(caminhoAjuda(sender->property("pagina").toString())); });
 }
 
-void TfMensagens::imComSomClick()
+som::Chave TfMensagens::chaveSom() const
 {
-    imComSom->hide();
-    imSemSom->show();
-    som::para();
-}
-
-void TfMensagens::imSemSomClick()
-{
-    imComSom->show();
-    imSemSom->hide();
-    som::tocaEmLaco(som::kTempo);
+    return {imComSom, imSemSom, som::kTempo, false};
 }

@@ -4,6 +4,7 @@
 #include "common/panel.h"
 #include "common/picture.h"
 #include "common/screen.h"
+#include "sons.h"
 
 #include <QPushButton>
 
@@ -39,8 +40,8 @@ public:
     void bbNaoClick();
     void bbCancelarClick();
     void bbExpClick(QPushButton* sender);
-    void imComSomClick();
-    void imSemSomClick();
+    // The dialog's switch plays and stops its own loop only.
+    som::Chave chaveSom() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

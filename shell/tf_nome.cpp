@@ -3,6 +3,8 @@
 #include "album/tf_album.h"
 #include "album/tf_pacotinho.h"
 #include "common/ajusta_tela.h"
+#include "common/controles.h"
+#include "common/cores.h"
 #include "common/platform.h"
 #include "common/report_errors.h"
 #include "content/recursos/arte_nomes.h"
@@ -30,23 +32,17 @@ TfNome::TfNome(QWidget* parent)
 {
     setObjectName(QStringLiteral("fNome"));
     resize(600, 450);
-    Panel1 = new Panel(this);
-    Panel1->setGeometry(0, 0, 600, 450);
-    Panel1->setColor(QColor(255, 255, 0));
+    Panel1 = novoPainel(this, QRect(0, 0, 600, 450), kAmarelo);
     Panel1->setSingleBorder(true);
     Panel1->setBevelOuter(Panel::Bevel::None);
-    Image1 = new Picture(Panel1);
-    Image1->setGeometry(1, 1, 598, 448);
-    Image1->setArt(caminhoArte(arte::kFundoNome));
+    Image1 = novaFigura(Panel1, QRect(1, 1, 598, 448), caminhoArte(arte::kFundoNome));
 
-    lbDescr = new Label(
+    lbDescr = novoRotulo(
+        Panel1, QRect(30, 16, 540, 64),
         QStringLiteral("Dê um duplo clique no seu nome na lista abaixo para entrar em campo."),
-        Panel1);
-    lbDescr->setGeometry(30, 16, 540, 64);
+        Qt::white, 22, true);
     lbDescr->setAlignment(Qt::AlignCenter);
     lbDescr->setWordWrap(true);
-    lbDescr->setFontColor(Qt::white);
-    lbDescr->setPixelFont(22, true);
 
     auto caixa = [this](const QString& texto, int top, int maximo, const QString& nome) {
         auto* e = new QLineEdit(texto, Panel1);
@@ -81,27 +77,17 @@ TfNome::TfNome(QWidget* parent)
     connect(sgJogadores, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { sgJogadoresDblClick(row); });
 
-    BitBtn1 = new QPushButton(QStringLiteral("Novo Jogador"), Panel1);
-    BitBtn1->setGeometry(130, 384, 200, 44);
-    BitBtn1->setAutoDefault(false);
-    QFont f = BitBtn1->font();
-    f.setPixelSize(20);
-    BitBtn1->setFont(f);
+    BitBtn1 =
+        novoBotao(Panel1, QStringLiteral("Novo Jogador"), QRect(130, 384, 200, 44), 20, false);
     connect(BitBtn1, &QPushButton::clicked, this, &TfNome::BitBtn1Click);
 
-    btAlbum = new QPushButton(QStringLiteral("Ver álbum"), Panel1);
-    btAlbum->setGeometry(340, 384, 150, 44);
-    btAlbum->setAutoDefault(false);
-    btAlbum->setFont(f);
+    btAlbum = novoBotao(Panel1, QStringLiteral("Ver álbum"), QRect(340, 384, 150, 44), 20, false);
     btAlbum->setToolTip(QStringLiteral("Mostra o álbum do jogador escolhido na lista"));
     connect(btAlbum, &QPushButton::clicked, this, &TfNome::btAlbumClick);
 
-    Image2 = new Picture(Panel1);
-    Image2->setGeometry(526, 380, 49, 49);
-    Image2->setArt(caminhoArte(arte::kSair));
+    Image2 = novaFigura(Panel1, QRect(526, 380, 49, 49), caminhoArte(arte::kSair),
+                        QStringLiteral("Voltar ao menu"));
     Image2->setCursor(Qt::ForbiddenCursor);
-    Image2->setToolTip(QStringLiteral("Voltar ao menu"));
-    Image2->setAccessibleName(QStringLiteral("Voltar ao menu"));
     connect(Image2, &Picture::clicked, this, &TfNome::close);
 
     AjustaTela(*this);

@@ -4,8 +4,7 @@
 #include "data/jogadores.h"
 #include "match/estado_partida.h"
 #include "shell/tf_nome.h"
-#include "tests/support/game_folder.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,21 +72,13 @@ void writePlayers(const QString& file, const QList<QList<int>>& stickersOfEach)
 
 } // namespace
 
-class TstAlbum : public QObject {
+class TstAlbum : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
-    QString previous;
 
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        recorder->runEvents = false;
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder->path());
+        begin({.runEvents = false, .inFolder = true});
         CarregaLegendas();
         zeraRegistro(JogadorAtual);
         IdxJogador = 0;
@@ -96,16 +87,7 @@ private Q_SLOTS:
         fAlbum = new TfAlbum;
     }
 
-    void cleanup()
-    {
-        delete fAlbum;
-        fAlbum = nullptr;
-        delete fPacotinho;
-        fPacotinho = nullptr;
-        QDir::setCurrent(previous);
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void packetDealsItsSize_data()
     {

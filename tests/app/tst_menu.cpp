@@ -13,9 +13,8 @@
 #include "shell/tf_mensagens.h"
 #include "shell/tf_nome.h"
 #include "shell/tf_placar.h"
-#include "tests/support/game_folder.h"
 #include "tests/support/modal_driver.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,35 +25,22 @@
 
 using namespace Qt::StringLiterals;
 
-class TstMenu : public QObject {
+class TstMenu : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
-    QString previous;
 
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
+        begin({.inFolder = true});
         QDir(folder->path()).mkpath(QStringLiteral("ImgPatroc"));
         QImage logo(16, 5, QImage::Format_RGB32);
         logo.fill(Qt::green);
         logo.save(folder->file(QStringLiteral("ImgPatroc/LogoTernavo.bmp")));
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder->path());
         SomLigado = false;
         CriaTelas();
     }
 
-    void cleanup()
-    {
-        DestroiTelas();
-        QDir::setCurrent(previous);
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void startUpCreatesEveryScreen()
     {
@@ -98,14 +84,14 @@ private Q_SLOTS:
         QCOMPARE(recorder->reseeds, seeded + 1);
         QVERIFY(recorder->sleeps.isEmpty());
 
-        fPrin->imSemSomClick();
+        fPrin->chaveSom().liga();
         QVERIFY(SomLigado);
         QVERIFY(!fPrin->imComSom->isHidden() && fPrin->imSemSom->isHidden());
         recorder->forcedRandom = {99};
         fPrin->FormActivate();
         QCOMPARE(recorder->sounds,
                  (QStringList{u"stop"_s, u"loop estadio1.wav"_s, u"loop estadio1.wav"_s}));
-        fPrin->imComSomClick();
+        fPrin->chaveSom().desliga();
         QVERIFY(!SomLigado);
         QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
     }

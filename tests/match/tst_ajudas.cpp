@@ -6,9 +6,8 @@
 #include "penalty/tf_ajuda_gol.h"
 #include "shell/tf_mensagens.h"
 #include "shell/tf_placar.h"
-#include "tests/support/game_folder.h"
 #include "tests/support/modal_driver.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QTest>
 
@@ -38,11 +37,8 @@ int visible(const auto& pictures)
 
 } // namespace
 
-class TstAjudas : public QObject {
+class TstAjudas : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
 
     void useTechnicalAid(int kicks, bool goal)
     {
@@ -77,10 +73,8 @@ class TstAjudas : public QObject {
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
+        begin({.screenWidth = 1200});
         folder->writeBank(40);
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        recorder->width = 1200;
         fPrin = new TfPrin;
         fMensagens = new TfMensagens;
         fPlacar = new TfPlacar;
@@ -90,20 +84,7 @@ private Q_SLOTS:
         fJogo->FormActivate();
     }
 
-    void cleanup()
-    {
-        delete fJogo;
-        delete fAjudaGol;
-        fAjudaGol = nullptr;
-        delete fPlacar;
-        fPlacar = nullptr;
-        delete fMensagens;
-        fMensagens = nullptr;
-        delete fPrin;
-        fPrin = nullptr;
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void technicalAid_data()
     {

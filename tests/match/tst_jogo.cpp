@@ -6,8 +6,7 @@
 #include "shell/sons.h"
 #include "shell/tf_mensagens.h"
 #include "shell/tf_placar.h"
-#include "tests/support/game_folder.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QDebug>
 #include <QTest>
@@ -35,11 +34,8 @@ const QStringList kCheers = {u"Muito bem "_s,       u"Graaaaaande "_s, u"Mais um
 
 } // namespace
 
-class TstJogo : public QObject {
+class TstJogo : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
 
     void startMatch(const QString& name = QStringLiteral("Ana"))
     {
@@ -100,28 +96,13 @@ class TstJogo : public QObject {
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        recorder->runEvents = false;
+        begin({.runEvents = false});
         SomLigado = false;
         fPrin = new TfPrin;
         fPlacar = new TfPlacar;
     }
 
-    void cleanup()
-    {
-        delete fJogo;
-        delete fAjudaGol;
-        fAjudaGol = nullptr;
-        delete fMensagens;
-        fMensagens = nullptr;
-        delete fPlacar;
-        fPlacar = nullptr;
-        delete fPrin;
-        fPrin = nullptr;
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void wholeMatch_data()
     {
@@ -612,17 +593,17 @@ private Q_SLOTS:
         startMatch();
         QCOMPARE(recorder->sounds, QStringList{u"loop estadio2.wav"_s});
         QVERIFY(!fJogo->imComSom->isHidden() && fJogo->imSemSom->isHidden());
-        fJogo->imComSomClick();
+        fJogo->chaveSom().desliga();
         QVERIFY(!SomLigado);
         QVERIFY(fJogo->imComSom->isHidden() && !fJogo->imSemSom->isHidden());
-        fJogo->imSemSomClick();
+        fJogo->chaveSom().liga();
         QVERIFY(SomLigado);
         QCOMPARE(recorder->sounds,
                  (QStringList{u"loop estadio2.wav"_s, u"stop"_s, u"loop estadio2.wav"_s}));
 
         // Coming back to the screen resumes the crowd but not a new match.
         const int question = QuestaoAtual;
-        fJogo->imComSomClick();
+        fJogo->chaveSom().desliga();
         fJogo->FormActivate();
         QCOMPARE(recorder->sounds.last(), QStringLiteral("stop"));
         QCOMPARE(QuestaoAtual, question);

@@ -2,9 +2,8 @@
 #include "match/tf_jogo.h"
 #include "penalty/tf_ajuda_gol.h"
 #include "shell/tf_mensagens.h"
-#include "tests/support/game_folder.h"
 #include "tests/support/modal_driver.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -74,11 +73,8 @@ double paintedYellow(const QRect& area)
 
 } // namespace
 
-class TstAjudaGol : public QObject {
+class TstAjudaGol : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
 
 private Q_SLOTS:
     // One program folder for all: writing its pictures is the slow part of a test.
@@ -88,10 +84,8 @@ private Q_SLOTS:
 
     void init()
     {
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        recorder->runEvents = false;
         // Screen width 1200 keeps the penalty screen at its design size.
-        recorder->width = 1200;
+        begin({.runEvents = false, .screenWidth = 1200});
         fPrin = new TfPrin;
         fJogo = new TfJogo;
         fMensagens = new TfMensagens;
@@ -99,17 +93,7 @@ private Q_SLOTS:
         recorder->clearRecords();
     }
 
-    void cleanup()
-    {
-        delete fAjudaGol;
-        fAjudaGol = nullptr;
-        delete fMensagens;
-        fMensagens = nullptr;
-        delete fJogo;
-        delete fPrin;
-        fPrin = nullptr;
-        recorder.reset();
-    }
+    void cleanup() { end(); }
 
     void creationScalesByScreenWidth_data()
     {

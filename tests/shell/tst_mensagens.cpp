@@ -1,7 +1,6 @@
 #include "shell/tf_mensagens.h"
-#include "tests/support/game_folder.h"
 #include "tests/support/modal_driver.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -11,28 +10,17 @@
 
 using namespace Qt::StringLiterals;
 
-class TstMensagens : public QObject {
+class TstMensagens : public ScreenTest {
     Q_OBJECT
-
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
 
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        recorder->width = 1200;
+        begin({.screenWidth = 1200});
         fMensagens = new TfMensagens;
     }
 
-    void cleanup()
-    {
-        delete fMensagens;
-        fMensagens = nullptr;
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void pageButtonsFollowTheYesButton()
     {
@@ -118,15 +106,29 @@ private Q_SLOTS:
 
     void iconsSwitchOnlyTheDialogsLoop()
     {
-        fMensagens->imComSomClick();
+        fMensagens->chaveSom().desliga();
         QVERIFY(fMensagens->imComSom->isHidden() && !fMensagens->imSemSom->isHidden());
-        fMensagens->imSemSomClick();
+        fMensagens->chaveSom().liga();
         QCOMPARE(recorder->sounds, (QStringList{u"stop"_s, u"loop tempo.wav"_s}));
-        fMensagens->imComSomClick();
+        fMensagens->chaveSom().desliga();
         // The next show starts the loop again while the icon keeps its state.
         fMensagens->show();
         QCOMPARE(recorder->sounds.last(), QStringLiteral("loop tempo.wav"));
         QVERIFY(fMensagens->imComSom->isHidden());
+        fMensagens->close();
+    }
+
+    void clickedIconsLeaveTheGameSwitchAlone()
+    {
+        SomLigado = false;
+        fMensagens->show();
+        QTest::mouseClick(fMensagens->imComSom, Qt::LeftButton);
+        QVERIFY(fMensagens->imComSom->isHidden() && !fMensagens->imSemSom->isHidden());
+        QTest::mouseClick(fMensagens->imSemSom, Qt::LeftButton);
+        QVERIFY(!fMensagens->imComSom->isHidden() && fMensagens->imSemSom->isHidden());
+        QCOMPARE(recorder->sounds,
+                 (QStringList{u"loop tempo.wav"_s, u"stop"_s, u"loop tempo.wav"_s}));
+        QVERIFY(!SomLigado);
         fMensagens->close();
     }
 
@@ -145,8 +147,8 @@ private Q_SLOTS:
         });
         platform().showModal(*fMensagens);
         QVERIFY2(driver.failures.isEmpty(), qPrintable(driver.failures.join(u'\n')));
-        fMensagens->imComSomClick();
-        fMensagens->imSemSomClick();
+        fMensagens->chaveSom().desliga();
+        fMensagens->chaveSom().liga();
         const QImage alone = iconArea();
         QVERIFY(!first.isNull());
         first.save(QStringLiteral(DRIBOLEX_TEST_GRABS "/dialogo-icone-primeira-vez.png"));

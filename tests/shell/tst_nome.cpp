@@ -8,9 +8,8 @@
 #include "shell/tf_nome.h"
 #include "shell/tf_placar.h"
 #include "tests/support/file_bytes.h"
-#include "tests/support/game_folder.h"
 #include "tests/support/modal_driver.h"
-#include "tests/support/recording_platform.h"
+#include "tests/support/screen_test.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,12 +33,9 @@ QByteArray player(const QString& nome, const QString& eMail)
 
 } // namespace
 
-class TstNome : public QObject {
+class TstNome : public ScreenTest {
     Q_OBJECT
 
-    std::unique_ptr<GameFolder> folder;
-    std::unique_ptr<RecordingPlatform> recorder;
-    QString previous;
     QString matchName;
 
     QString album() const { return folder->file(QStringLiteral("TernavoAlbum.tnv")); }
@@ -88,10 +84,7 @@ class TstNome : public QObject {
 private Q_SLOTS:
     void init()
     {
-        folder = std::make_unique<GameFolder>();
-        recorder = std::make_unique<RecordingPlatform>(folder->path());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder->path());
+        begin({.inFolder = true});
         matchName.clear();
         IdxJogador = 0;
         fPrin = new TfPrin;
@@ -99,21 +92,7 @@ private Q_SLOTS:
         fNome = new TfNome;
     }
 
-    void cleanup()
-    {
-        delete fNome;
-        fNome = nullptr;
-        delete fPacotinho;
-        fPacotinho = nullptr;
-        delete fJogo;
-        delete fPlacar;
-        fPlacar = nullptr;
-        delete fPrin;
-        fPrin = nullptr;
-        QDir::setCurrent(previous);
-        recorder.reset();
-        folder.reset();
-    }
+    void cleanup() { end(); }
 
     void firstRunWithoutFile()
     {
