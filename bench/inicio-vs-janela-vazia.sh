@@ -21,7 +21,7 @@ encerra() {
 }
 trap encerra EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$tmp/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$tmp/display" >/dev/null 2>&1 &
 pid_x=$!
 for _ in $(seq 100); do
     [[ $(cat "$tmp/display" 2>/dev/null) =~ ^[0-9]+$ ]] && break
